@@ -1,0 +1,57 @@
+// Start-up and shut-down, in their fixed order.
+#include "app/Startup.h"
+
+#include "app/App.h"
+#include "app/MenuBars.h"
+#include "framework/Runtime.h"
+#include "framework/Window.h"
+#include "game/Module1.h"
+#include "game/Window1.h"
+
+#include <memory>
+
+namespace {
+std::unique_ptr<class App> theApp;
+}
+
+void initialize() {
+    fw::RegisterClass(Window1::RegisteredName);
+    Module1::Init();
+}
+
+void Main() {
+    EarlyStartup();
+    fw::RunFrameworkInitialization(LateStartup);
+    fw::RuntimeRun();
+}
+
+void EarlyStartup() {
+    InitFileTypes();
+    NewAppInstance();
+    ApplicationAddMenuHandlers();
+}
+
+// The program declares no document types.
+void InitFileTypes() {}
+
+void NewAppInstance() {
+    theApp = std::make_unique<class App>();
+    theApp->Constructor();
+    theApp->SetMenuBar(MenuBar1());
+    fw::RegisterAppObject(theApp.get());
+}
+
+void ApplicationAddMenuHandlers() {}
+
+void LateStartup() { MakeDefaultView(); }
+
+// Building the main window shows it: its layout says Visible.
+void MakeDefaultView() { Window1(); }
+
+void finalize() {
+    fw::ReleaseWindows();
+    ReleaseMenuBars();
+    Module1::Exit();
+    fw::RegisterAppObject(nullptr);
+    theApp.reset();
+}

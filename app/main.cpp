@@ -1,0 +1,11 @@
+// Quorvex: a colour-word reading test and a memory test in one window.
+#include "app/Startup.h"
+#include "framework/Runtime.h"
+
+int main(int argc, char** argv) {
+    fw::RuntimeInit(argc, argv);
+    initialize();
+    Main();
+    finalize();
+    return fw::RuntimeExit();
+}

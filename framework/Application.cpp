@@ -1,0 +1,42 @@
+// The application object.
+#include "framework/Application.h"
+
+#include "BuildVersion.h"
+
+#include <QCoreApplication>
+
+namespace fw {
+
+namespace {
+Application* appObject = nullptr;
+}
+
+void RegisterAppObject(Application* app) { appObject = app; }
+Application* GetAppObject() { return appObject; }
+
+void Application::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
+    menuHandlers[itemName] = std::move(handler);
+}
+
+bool Application::HasMenuHandler(const QString& itemName) const {
+    return menuHandlers.count(itemName) != 0;
+}
+
+bool Application::HandleMenu(const QString& itemName) {
+    auto found = menuHandlers.find(itemName);
+    if (found == menuHandlers.end())
+        return false;
+    std::function<bool()> handler = found->second;
+    handler();
+    return true;
+}
+
+void Application::Quit(int code) { QCoreApplication::exit(code); }
+
+int Application::MajorVersion() const { return build::Major; }
+int Application::MinorVersion() const { return build::Minor; }
+int Application::BugVersion() const { return build::Bug; }
+QString Application::ShortVersion() const { return QString::fromLatin1(build::Short); }
+QString Application::LongVersion() const { return QString::fromLatin1(build::Long); }
+
+} // namespace fw

@@ -1,0 +1,34 @@
+// A drawing context over a QPainter, for canvases and printed pages.
+#pragma once
+
+#include <QColor>
+#include <QString>
+
+class QPainter;
+class QPagedPaintDevice;
+
+namespace fw {
+
+class Graphics {
+public:
+    // page is the device to advance on NextPage; null for a canvas.
+    explicit Graphics(QPainter& painter, QPagedPaintDevice* page = nullptr);
+
+    QString TextFont = QStringLiteral("System");
+    double TextSize = 12;
+    bool Bold = false;
+    QColor ForeColor = Qt::black;
+
+    // Draws text with its baseline at y and its left edge at x; never wraps.
+    void DrawString(const QString& text, int x, int y);
+    // Ends the page; later drawing goes to a new one.
+    void NextPage();
+
+    QPainter& Painter() { return painter; }
+
+private:
+    QPainter& painter;
+    QPagedPaintDevice* page;
+};
+
+} // namespace fw

@@ -1,0 +1,136 @@
+// A window: a top-level widget with an optional menu bar above a content area
+// of fixed size, and the controls that the window creates in it.
+//
+// Constructor() builds it: Layout, CreateControls, AddMenuHandlers, then the
+// Open events (the controls' first, then the window's), and shows it when its
+// layout says Visible. A window is open from then until Close(); a closed
+// window is deleted once control returns to the event loop.
+#pragma once
+
+#include "framework/LayoutRecord.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QSize>
+#include <QString>
+#include <functional>
+#include <map>
+#include <memory>
+#include <vector>
+
+class QEventLoop;
+class QVBoxLayout;
+class QWidget;
+
+namespace fw {
+
+class Control;
+class MenuBar;
+class MenuBarView;
+class PushButton;
+
+class Window : public QObject, public PropertyTarget {
+    Q_OBJECT
+public:
+    Window();
+    ~Window() override;
+
+    // The registered class name by which the shared-instance accessor finds it.
+    virtual QString ClassName() const = 0;
+
+    void Constructor();
+    void Show();
+    // Shows the window application-modal and returns once it has closed.
+    void ShowModal();
+    void Close();
+    void Refresh(bool eraseBackground = true);
+    bool IsOpen() const { return open; }
+
+    QString Title() const;
+    fw::MenuBar* MenuBar() const { return menuBar; }
+    void SetMenuBar(fw::MenuBar* bar);
+
+    void AddControl(const QString& name, std::unique_ptr<Control> control);
+    Control* ControlByName(const QString& name) const;
+    Control* ControlByNameIndex(const QString& name, int index) const;
+    // The control of that name and class; a missing or mistyped one is a programming error.
+    template <class T> T* ControlAs(const QString& name, int index = NoIndexValue) const;
+
+    void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
+    bool HasMenuHandler(const QString& itemName) const;
+    // Runs the window's handler for the item; false when it has none.
+    bool HandleMenu(const QString& itemName);
+
+    // The top-level widget, and the content area that controls lie in.
+    QWidget* Widget() const { return top; }
+    QWidget* Content() const { return content; }
+
+    std::vector<Property> Properties() override;
+
+protected:
+    virtual void Layout() {}
+    virtual void CreateControls() {}
+    virtual void AddMenuHandlers(Window& /*window*/) {}
+    virtual void Event_Open() {}
+    virtual void Event_Close() {}
+
+private:
+    static constexpr int NoIndexValue = std::numeric_limits<int>::min();
+    friend class WindowWidget;
+    void ClosedByUser();
+    void ApplyFrame();
+    void ApplyTabOrder();
+    PushButton* ButtonWhere(bool (PushButton::*flag)() const) const;
+    void PressDefault();
+    void PressCancel();
+
+    QWidget* top;
+    QWidget* content;
+    QVBoxLayout* frameLayout;
+    fw::MenuBar* menuBar = nullptr;
+    std::unique_ptr<MenuBarView> menuView;
+    std::vector<std::unique_ptr<Control>> controls;
+    std::map<QString, std::function<bool()>> menuHandlers;
+    QPointer<QEventLoop> modalLoop;
+    bool open = false;
+    bool visible = false;
+    bool resizeable = false;
+    bool closeButton = true;
+    bool minimizeButton = true;
+    bool maximizeButton = false;
+    bool menuBarVisible = true;
+    QSize minSize, maxSize;
+};
+
+// The open window of a registered class, or null.
+Window* GetImplicitWindow(const QString& className);
+// Every open window, oldest first.
+std::vector<Window*> OpenWindows();
+// Registers a window class name; the shared-instance lookup accepts only registered names.
+void RegisterClass(const QString& className);
+
+// The shared instance of a window class: the open one, or a new one, built
+// (and shown, when its layout says so) when none is open.
+template <class W> W* SharedInstance() {
+    if (Window* open = GetImplicitWindow(QString::fromLatin1(W::RegisteredName)))
+        return static_cast<W*>(open);
+    auto* window = new W;
+    window->Constructor();
+    return window;
+}
+
+class ControlLookupError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+template <class T> T* Window::ControlAs(const QString& name, int index) const {
+    Control* c = index == NoIndexValue ? ControlByName(name) : ControlByNameIndex(name, index);
+    T* typed = dynamic_cast<T*>(c);
+    if (!typed)
+        throw ControlLookupError("window " + ClassName().toStdString() + " has no control '" +
+                                 name.toStdString() + "' of the expected class");
+    return typed;
+}
+
+} // namespace fw
