@@ -9,6 +9,11 @@ public:
     App();
     void Constructor() {}
 
+    // Menu handlers: each shows its window and returns false.
+    bool HelpAbout_Action();
+    bool HelpShow_Action();
+    bool CheckForUpdateCheckNow_Action();
+
 protected:
     void Event_Open() override;
 };

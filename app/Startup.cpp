@@ -7,6 +7,10 @@
 #include "framework/Window.h"
 #include "game/Module1.h"
 #include "game/Window1.h"
+#include "help/AboutBox.h"
+#include "help/Help.h"
+#include "update/selfTest.h"
+#include "update/updateWindow.h"
 
 #include <memory>
 
@@ -16,7 +20,11 @@ std::unique_ptr<class App> theApp;
 
 void initialize() {
     fw::RegisterClass(Window1::RegisteredName);
+    fw::RegisterClass(Help::RegisteredName);
     Module1::Init();
+    fw::RegisterClass(AboutBox::RegisteredName);
+    fw::RegisterClass(selfTest::RegisteredName);
+    fw::RegisterClass(updateWindow::RegisteredName);
 }
 
 void Main() {
@@ -41,7 +49,13 @@ void NewAppInstance() {
     fw::RegisterAppObject(theApp.get());
 }
 
-void ApplicationAddMenuHandlers() {}
+void ApplicationAddMenuHandlers() {
+    class App* app = App();
+    app->AddMenuHandler("HelpAbout", [app] { return app->HelpAbout_Action(); });
+    app->AddMenuHandler("HelpShow", [app] { return app->HelpShow_Action(); });
+    app->AddMenuHandler("CheckForUpdateCheckNow",
+                        [app] { return app->CheckForUpdateCheckNow_Action(); });
+}
 
 void LateStartup() { MakeDefaultView(); }
 

@@ -27,6 +27,9 @@ public:
 
     // Raised once while the window opens, before the window's own Open.
     std::function<void()> Open;
+    // Called when the owner window closes: whatever the control still has
+    // under way must have no later effect.
+    virtual void OwnerClosed() {}
 
     std::vector<Property> Properties() override;
 

@@ -13,6 +13,7 @@ class Graphics {
 public:
     // page is the device to advance on NextPage; null for a canvas.
     explicit Graphics(QPainter& painter, QPagedPaintDevice* page = nullptr);
+    virtual ~Graphics() = default;
 
     QString TextFont = QStringLiteral("System");
     double TextSize = 12;

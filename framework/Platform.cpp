@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -43,8 +44,10 @@ void QtPlatform::MsgBox(const QString& text) {
 DialogButton QtPlatform::ShowMessageDialog(const MessageDialogRequest& request) {
     QMessageBox box(iconFor(request.icon), request.title, request.message);
     box.setTextFormat(Qt::PlainText);
+    box.setInformativeText(request.explanation);
     // The explanation may come from the network: never let it be read as markup.
-    box.setInformativeText(request.explanation.toHtmlEscaped().replace('\n', "<br>"));
+    if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
+        informative->setTextFormat(Qt::PlainText);
     QPushButton* action = box.addButton(
         request.actionCaption.isEmpty() ? QStringLiteral("OK") : request.actionCaption,
         QMessageBox::AcceptRole);

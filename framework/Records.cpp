@@ -25,6 +25,17 @@ void font(LayoutRecord& r, const TextSettings& t) {
 
 } // namespace
 
+Placement At(const QString& name, int left, int top, int width, int height, int tabIndex) {
+    Placement p;
+    p.name = name;
+    p.left = left;
+    p.top = top;
+    p.width = width;
+    p.height = height;
+    p.tabIndex = tabIndex;
+    return p;
+}
+
 QByteArray WindowRecord(const WindowSettings& s) {
     LayoutRecord r;
     r.Integer("Placement", 0)
@@ -145,6 +156,52 @@ QByteArray LabelRecord(const Placement& p, const QString& text, int align,
 QByteArray TimerRecord(int mode, int period) {
     LayoutRecord r;
     r.Integer("Mode", mode).Integer("Period", period);
+    return r.Bytes();
+}
+
+QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSettings& style) {
+    LayoutRecord r;
+    r.String("InitialParent", p.inside)
+        .String("DataField", {})
+        .String("DataSource", {})
+        .Boolean("AutomaticallyCheckSpelling", true)
+        .Integer("Alignment", 0)
+        .Boolean("AcceptTabs", false)
+        .Integer("LimitText", 0)
+        .Boolean("ReadOnly", false)
+        .String("Mask", {})
+        .String("Text", text)
+        .Boolean("Underline", false)
+        .Boolean("Italic", false)
+        .Boolean("Bold", style.bold)
+        .String("TextFont", style.font)
+        .Boolean("HideSelection", true)
+        .Boolean("AutoDeactivate", true)
+        .String("HelpTag", {})
+        .Boolean("Visible", true)
+        .Boolean("Enabled", p.enabled)
+        .String("Format", {})
+        .Color("BackColor", 0xFFFFFF)
+        .Color("TextColor", 0x000000)
+        .Boolean("UseFocusRing", true)
+        .Boolean("Styled", true)
+        .Boolean("ScrollbarVertical", true)
+        .Boolean("ScrollbarHorizontal", false)
+        .Boolean("Multiline", true)
+        .Boolean("Border", true)
+        .Boolean("TabStop", true)
+        .Integer("TabIndex", p.tabIndex)
+        .Integer("TabPanelIndex", 0)
+        .Boolean("LockBottom", false)
+        .Boolean("LockRight", false)
+        .Boolean("LockTop", false)
+        .Boolean("LockLeft", false)
+        .Integer("Height", p.height)
+        .Integer("Width", p.width)
+        .Integer("Top", p.top)
+        .Integer("Left", p.left)
+        .Integer("Index", p.index)
+        .String("Name", p.name);
     return r.Bytes();
 }
 

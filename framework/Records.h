@@ -33,6 +33,9 @@ struct Placement {
     bool enabled = true;
 };
 
+// A control directly in the window, not part of a control array.
+Placement At(const QString& name, int left, int top, int width, int height, int tabIndex);
+
 struct TextSettings {
     QString font = QStringLiteral("Arial");
     bool bold = true;
@@ -47,5 +50,7 @@ QByteArray PushButtonRecord(const Placement& p, const QString& caption, const Te
 QByteArray LabelRecord(const Placement& p, const QString& text, int align,
                        const TextSettings& style, bool multiline = false);
 QByteArray TimerRecord(int mode, int period);
+// An editable, styled, multi-line text area with a border and a vertical scroll bar.
+QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSettings& style);
 
 } // namespace fw

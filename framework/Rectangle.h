@@ -17,6 +17,9 @@ public:
     QColor BottomRightColor = Qt::black;
 
     std::vector<Property> Properties() override;
+
+protected:
+    bool AcceptsFocus() const override { return false; }
 };
 
 } // namespace fw

@@ -9,6 +9,9 @@ class Separator : public RectControl {
 public:
     explicit Separator(Window& ownerWindow);
     static inline const QColor LineColor{128, 128, 128};
+
+protected:
+    bool AcceptsFocus() const override { return false; }
 };
 
 } // namespace fw

@@ -25,6 +25,7 @@ public:
     std::function<void()> Action;
 
     std::vector<Property> Properties() override;
+    void OwnerClosed() override { timer.stop(); }
 
 private:
     void Fire();

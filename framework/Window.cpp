@@ -46,6 +46,13 @@ protected:
         QWidget::keyPressEvent(event);
     }
 
+    // The items' states follow what can act on them in the window now in front.
+    void changeEvent(QEvent* event) override {
+        if (event->type() == QEvent::ActivationChange && isActiveWindow())
+            window.UpdateMenus();
+        QWidget::changeEvent(event);
+    }
+
 private:
     Window& window;
 };
@@ -83,6 +90,8 @@ void Window::Constructor() {
     Layout();
     CreateControls();
     AddMenuHandlers(*this);
+    if (menuView)
+        menuView->UpdateEnabled();
     ApplyFrame();
     ApplyTabOrder();
     open = true;
@@ -122,6 +131,8 @@ void Window::Close() {
         return;
     open = false;
     std::erase(openWindows, this);
+    for (const auto& control : controls)
+        control->OwnerClosed();
     Event_Close();
     top->hide();
     if (modalLoop)
@@ -130,6 +141,11 @@ void Window::Close() {
 }
 
 void Window::ClosedByUser() { Close(); }
+
+void Window::UpdateMenus() {
+    if (menuView)
+        menuView->UpdateEnabled();
+}
 
 void Window::Refresh(bool) { top->update(); }
 
@@ -162,6 +178,7 @@ Control* Window::ControlByNameIndex(const QString& name, int index) const {
 
 void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
     menuHandlers[itemName] = std::move(handler);
+    UpdateMenus();
 }
 
 bool Window::HasMenuHandler(const QString& itemName) const {

@@ -78,6 +78,7 @@ private:
     static constexpr int NoIndexValue = std::numeric_limits<int>::min();
     friend class WindowWidget;
     void ClosedByUser();
+    void UpdateMenus();
     void ApplyFrame();
     void ApplyTabOrder();
     PushButton* ButtonWhere(bool (PushButton::*flag)() const) const;

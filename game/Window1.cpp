@@ -5,6 +5,7 @@
 #include "framework/Application.h"
 #include "framework/Services.h"
 #include "game/Window1Layout.h"
+#include "help/PrintHelp.h"
 
 #include <map>
 
@@ -102,8 +103,12 @@ void Window1::WireEvents(const QString& name, int index) {
     }
 }
 
-// The window attaches no menu handler of its own yet.
-void Window1::AddMenuHandlers(fw::Window&) {}
+void Window1::AddMenuHandlers(fw::Window& window) {
+    auto& mainWindow = dynamic_cast<class Window1&>(window);
+    AddMenuHandler("FilePrintHelp", [&mainWindow] { return mainWindow.FilePrintHelp_Action(); });
+}
+
+bool Window1::FilePrintHelp_Action() { return PrintHelp(); }
 
 // The grid shows a normal deal from the moment the window opens.
 void Window1::Event_Open() { MakeColors(); }

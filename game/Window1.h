@@ -103,6 +103,8 @@ public:
     void Canvas19_Paint(fw::Graphics& g);
 
     void SupportButton_Action(fw::PushButton& button);
+    // Prints the help text (and closes the help window); always true.
+    bool FilePrintHelp_Action();
 
     // The address that "Support Vesk" opens.
     static const char* const OrderPageURL;

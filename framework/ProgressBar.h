@@ -1,0 +1,28 @@
+// A progress bar; a Maximum of 0 makes it show activity instead of an amount.
+#pragma once
+
+#include "framework/Control.h"
+
+class QProgressBar;
+
+namespace fw {
+
+class ProgressBar : public RectControl {
+public:
+    explicit ProgressBar(Window& ownerWindow);
+
+    int Maximum() const;
+    void SetMaximum(int maximum);
+    int Value() const;
+    void SetValue(int value);
+
+    std::vector<Property> Properties() override;
+
+private:
+    QProgressBar* bar;
+};
+
+struct Placement;
+QByteArray ProgressBarRecord(const Placement& p, int maximum, int value);
+
+} // namespace fw

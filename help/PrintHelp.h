@@ -1,0 +1,6 @@
+// Printing the help text: the help window's text, page by page, each page with
+// a footer of its number and the time printing began; then the help window closes.
+#pragma once
+
+// Always true: the menu command counts as handled, printed or cancelled.
+bool PrintHelp();
