@@ -1,0 +1,184 @@
+// Start-up and shut-down: the main window that start-up opens, the
+// application's Open event, the ways the program quits, and finalisation.
+#include "FakePlatform.h"
+#include "Program.h"
+#include "app/App.h"
+#include "app/MenuBars.h"
+#include "framework/Application.h"
+#include "game/Module1.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPointer>
+#include <QTest>
+#include <QTimer>
+#include <memory>
+
+namespace {
+
+QMenuBar* barOf(const fw::Window* window) { return window->Widget()->findChild<QMenuBar*>(); }
+
+QAction* actionNamed(const fw::Window* window, const QString& name) {
+    return barOf(window)->findChild<QAction*>(name);
+}
+
+int visibleTopLevelWindows() {
+    int count = 0;
+    for (const QWidget* w : QApplication::topLevelWidgets())
+        if (w->isVisible() && w->windowType() != Qt::Popup) ++count;
+    return count;
+}
+
+} // namespace
+
+class TestStartup : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void initTestCase();
+    void mainWindowOpensShownAndShared();
+    void openEventResetsOnlyBestTimesAndStopFlag();
+    void quitEndsTheEventLoop_data();
+    void quitEndsTheEventLoop();
+    void finalizeReleasesEverything();
+};
+
+void TestStartup::initTestCase() {
+    // As the runtime sets it: only the program itself decides when to quit.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+void TestStartup::mainWindowOpensShownAndShared() {
+    FakePlatform platform;
+    ProgramRun run;
+    QVERIFY(run.window->IsOpen());
+    QVERIFY(run.window->Widget()->isVisible());
+    QCOMPARE(Window1(), run.window);
+    QCOMPARE(fw::OpenWindows().size(), std::size_t(1));
+    QCOMPARE(visibleTopLevelWindows(), 1);
+    QVERIFY(App());
+    QCOMPARE(fw::GetAppObject(), App());
+}
+
+void TestStartup::openEventResetsOnlyBestTimesAndStopFlag() {
+    FakePlatform platform;
+    const auto dirty = [] {
+        Module1::MyNormalTime = 4.5;
+        Module1::MyScrambledTime = 6.5;
+        Module1::StopFlag = true;
+        Module1::AnswerNo = 3;
+        Module1::CorrectAnswers = 7;
+        Module1::StartTime = 11;
+        Module1::TotalTime1 = 2;
+        Module1::TakeThis = "5";
+    };
+    const auto checkOnlyTheThreeWereReset = [] {
+        QCOMPARE(Module1::MyNormalTime, 0.0);
+        QCOMPARE(Module1::MyScrambledTime, 0.0);
+        QCOMPARE(Module1::StopFlag, false);
+        QCOMPARE(Module1::AnswerNo, 3);
+        QCOMPARE(Module1::CorrectAnswers, 7);
+        QCOMPARE(Module1::StartTime, 11.0);
+        QCOMPARE(Module1::TotalTime1, 2.0);
+        QCOMPARE(Module1::TakeThis, QStringLiteral("5"));
+    };
+    // Start-up delivers the application's Open event.
+    dirty();
+    ProgramRun run;
+    checkOnlyTheThreeWereReset();
+
+    dirty();
+    Module1::MyAnswer(2) = "1";
+    Module1::DisplayNumber(4) = "7";
+    Module1::Jumble(3) = 5;
+    fw::GetAppObject()->CallOpen();
+    checkOnlyTheThreeWereReset();
+    QCOMPARE(Module1::MyAnswer(2), QStringLiteral("1"));
+    QCOMPARE(Module1::DisplayNumber(4), QStringLiteral("7"));
+    QCOMPARE(Module1::Jumble(3), 5);
+}
+
+void TestStartup::quitEndsTheEventLoop_data() {
+    QTest::addColumn<QString>("how");
+    QTest::newRow("File > Quit") << "menu";
+    QTest::newRow("Cmd+Q") << "shortcut";
+    QTest::newRow("closing the main window") << "close";
+}
+
+void TestStartup::quitEndsTheEventLoop() {
+    QFETCH(QString, how);
+    FakePlatform platform;
+    ProgramRun run;
+    QVERIFY(QTest::qWaitForWindowActive(run.window->Widget()));
+    QPointer<fw::Window> window = run.window;
+    QTimer::singleShot(0, [&] {
+        if (how == "menu")
+            actionNamed(window, "FileQuit")->trigger();
+        else if (how == "shortcut")
+            QTest::keyClick(window->Widget(), Qt::Key_Q, Qt::ControlModifier);
+        else
+            window->Widget()->close();
+    });
+    // Only a safety net against a hang: a loop that quits does so at once.
+    QTimer hang;
+    hang.setSingleShot(true);
+    connect(&hang, &QTimer::timeout, [] { QCoreApplication::exit(99); });
+    hang.start(10000);
+    QCOMPARE(QApplication::exec(), 0);
+    if (how == "close") QVERIFY(fw::OpenWindows().empty());
+}
+
+void TestStartup::finalizeReleasesEverything() {
+    FakePlatform platform;
+    auto run = std::make_unique<ProgramRun>();
+    QPointer<fw::Window> first = run->window;
+    Module1::AnswerNo = 4;
+    Module1::CorrectAnswers = 2;
+    Module1::TakeThis = "7";
+    Module1::StopFlag = true;
+    Module1::MyNormalTime = 2.5;
+    Module1::EndTime = 100;
+    Module1::DisplayNumber(3) = "2";
+    Module1::MyAnswer(0) = "1";
+    Module1::NumberSet(2) = "9";
+    Module1::CorrectAnswer(5) = "6";
+    Module1::Jumble(1) = 3;
+    // Marks on the shared bars show whether the next run builds them anew.
+    auto mark = std::make_unique<fw::MenuItem>();
+    mark->Name = "Mark";
+    MenuBar1()->Append(std::move(mark));
+    mark = std::make_unique<fw::MenuItem>();
+    mark->Name = "Mark";
+    MenuBar2()->Append(std::move(mark));
+
+    run.reset();
+    QVERIFY(first.isNull());
+    QVERIFY(fw::OpenWindows().empty());
+    QCOMPARE(visibleTopLevelWindows(), 0);
+    QCOMPARE(fw::GetAppObject(), nullptr);
+    for (int i = 0; i <= 8; ++i) {
+        QCOMPARE(Module1::MyColor(i), QColor(Qt::black));
+        QCOMPARE(Module1::ColorSet(i), 0);
+        QCOMPARE(Module1::Jumble(i), 0);
+        for (const auto* strings :
+             {&Module1::ColorName, &Module1::NumberSet, &Module1::DisplayNumber,
+              &Module1::CorrectAnswer, &Module1::MyAnswer, &Module1::ClearAnswer})
+            QVERIFY((*strings)(i).isEmpty());
+    }
+    QCOMPARE(Module1::AnswerNo, 0);
+    QCOMPARE(Module1::CorrectAnswers, 0);
+    QVERIFY(Module1::TakeThis.isEmpty());
+    QCOMPARE(Module1::StopFlag, false);
+    QCOMPARE(Module1::MyNormalTime, 0.0);
+    QCOMPARE(Module1::EndTime, 0.0);
+
+    run = std::make_unique<ProgramRun>();
+    QVERIFY(run->window->IsOpen());
+    QCOMPARE(fw::OpenWindows().size(), std::size_t(1));
+    QVERIFY(!MenuBar1()->Lookup("Mark"));
+    QVERIFY(!MenuBar2()->Lookup("Mark"));
+    QCOMPARE(barOf(run->window)->actions().size(), 4);
+}
+
+QTEST_MAIN(TestStartup)
+#include "tst_startup.moc"
