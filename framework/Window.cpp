@@ -117,6 +117,10 @@ void Window::ShowModal() {
     if (!open)
         return;
     QPointer<Window> self(this);
+    // Qt applies a modality only when a window is shown, and a window whose
+    // layout says Visible is already on screen.
+    if (top->isVisible())
+        top->hide();
     top->setWindowModality(Qt::ApplicationModal);
     Show();
     QEventLoop loop;

@@ -1,0 +1,233 @@
+// The real Qt side of the platform seam, with no fake installed: message boxes
+// that show text as text, the dialog's buttons, the tick clock and the shuffle.
+#include "framework/MessageDialog.h"
+#include "framework/NineArray.h"
+#include "framework/Services.h"
+
+#include <QApplication>
+#include <QLabel>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTimer>
+#include <QtTest>
+#include <chrono>
+#include <set>
+#include <thread>
+
+namespace {
+
+// Acts on the first modal window that comes up, from the event loop that
+// shows it; closes whatever is still up after five seconds so that a broken
+// box fails the test instead of hanging it.
+class WhenModal {
+public:
+    explicit WhenModal(std::function<void(QMessageBox&)> act) {
+        poll.setInterval(10);
+        QObject::connect(&poll, &QTimer::timeout, [this, act] {
+            QWidget* modal = QApplication::activeModalWidget();
+            if (modal && !acted) {
+                acted = true;
+                if (auto* box = qobject_cast<QMessageBox*>(modal)) act(*box);
+            } else if (modal && waited.elapsed() > 5000) {
+                stuck = true;
+                modal->close();
+            }
+        });
+        waited.start();
+        poll.start();
+    }
+
+    bool acted = false;
+    bool stuck = false;
+
+private:
+    QTimer poll;
+    QElapsedTimer waited;
+};
+
+QLabel* labelNamed(QMessageBox& box, const char* name) {
+    return box.findChild<QLabel*>(QString::fromLatin1(name));
+}
+
+// Whether no label of the box would read its text as markup.
+bool allLabelsPlain(QMessageBox& box) {
+    for (QLabel* label : box.findChildren<QLabel*>())
+        if (label->textFormat() == Qt::RichText ||
+            (label->textFormat() == Qt::AutoText && Qt::mightBeRichText(label->text())))
+            return false;
+    return true;
+}
+
+QStringList visibleButtons(QMessageBox& box) {
+    QStringList captions;
+    for (QAbstractButton* b : box.buttons())
+        if (b->isVisible()) captions << b->text().remove('&');
+    return captions;
+}
+
+QAbstractButton* buttonCaptioned(QMessageBox& box, const QString& caption) {
+    for (QAbstractButton* b : box.buttons())
+        if (b->isVisible() && b->text().remove('&') == caption) return b;
+    return nullptr;
+}
+
+} // namespace
+
+class TestRealPlatform : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void msgBoxShowsPlainText();
+    void messageDialogReturnsTheButtonPressed_data();
+    void messageDialogReturnsTheButtonPressed();
+    void ticksCountSixtyASecond();
+    void ticksNeverGoBack();
+    void shuffleWithTheRealSourceGivesPermutations();
+};
+
+void TestRealPlatform::msgBoxShowsPlainText() {
+    const QString text = "<b>x</b> & <i>y</i>";
+    QString shown;
+    Qt::TextFormat format = Qt::RichText;
+    bool plain = false;
+    WhenModal watch([&](QMessageBox& box) {
+        if (QLabel* label = labelNamed(box, "qt_msgbox_label")) {
+            shown = label->text();
+            format = label->textFormat();
+        }
+        plain = allLabelsPlain(box);
+        if (QAbstractButton* ok = box.button(QMessageBox::Ok))
+            QTest::mouseClick(ok, Qt::LeftButton);
+    });
+    fw::MsgBox(text);
+    QVERIFY(watch.acted);
+    QVERIFY(!watch.stuck);
+    QCOMPARE(shown, text);
+    QCOMPARE(format, Qt::PlainText);
+    QVERIFY(plain);
+    QVERIFY(!QApplication::activeModalWidget());
+}
+
+void TestRealPlatform::messageDialogReturnsTheButtonPressed_data() {
+    QTest::addColumn<bool>("withCancel");
+    QTest::addColumn<QString>("press");
+    QTest::addColumn<int>("expected"); // 0 action, 1 alternate, 2 cancel
+    QTest::newRow("action") << true << "OK" << 0;
+    QTest::newRow("Go to Website") << true << "Go to Website" << 1;
+    QTest::newRow("cancel") << true << "Cancel" << 2;
+    QTest::newRow("Return presses the action") << true << "Return" << 0;
+    QTest::newRow("Escape presses cancel") << true << "Escape" << 2;
+    QTest::newRow("Escape without a cancel button") << false << "Escape" << 0;
+}
+
+void TestRealPlatform::messageDialogReturnsTheButtonPressed() {
+    QFETCH(bool, withCancel);
+    QFETCH(QString, press);
+    QFETCH(int, expected);
+    fw::MessageDialog d;
+    d.Title = "New version available!";
+    d.Message = "Version <b>1.3.0</b> is now available.";
+    d.Explanation = "<a href=\"http://evil.example/\">Faster</a>\nGrids &amp; timers";
+    d.Icon = 3;
+    d.CancelButton.Visible = withCancel;
+    d.AlternateActionButton.Caption = "Go to Website";
+    d.AlternateActionButton.Visible = true;
+
+    QString title, message, explanation;
+    Qt::TextFormat messageFormat = Qt::RichText, explanationFormat = Qt::RichText;
+    QMessageBox::Icon icon = QMessageBox::NoIcon;
+    QStringList buttons;
+    bool plain = false;
+    WhenModal watch([&](QMessageBox& box) {
+        title = box.windowTitle();
+        icon = box.icon();
+        if (QLabel* label = labelNamed(box, "qt_msgbox_label")) {
+            message = label->text();
+            messageFormat = label->textFormat();
+        }
+        if (QLabel* label = labelNamed(box, "qt_msgbox_informativelabel")) {
+            explanation = label->text();
+            explanationFormat = label->textFormat();
+        }
+        plain = allLabelsPlain(box);
+        buttons = visibleButtons(box);
+        if (press == "Return")
+            QTest::keyClick(&box, Qt::Key_Return);
+        else if (press == "Escape")
+            QTest::keyClick(&box, Qt::Key_Escape);
+        else if (QAbstractButton* b = buttonCaptioned(box, press))
+            QTest::mouseClick(b, Qt::LeftButton);
+    });
+    fw::MessageDialogButton* pressed = d.ShowModal();
+    QVERIFY(watch.acted);
+    QVERIFY(!watch.stuck);
+
+    fw::MessageDialogButton* const all[] = {&d.ActionButton, &d.AlternateActionButton,
+                                            &d.CancelButton};
+    QCOMPARE(pressed, all[expected]);
+    QCOMPARE(title, d.Title);
+    QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(message, d.Message);
+    QCOMPARE(messageFormat, Qt::PlainText);
+    QCOMPARE(explanation, d.Explanation);
+    QCOMPARE(explanationFormat, Qt::PlainText);
+    QVERIFY(plain);
+    QStringList expectedButtons{"OK", "Go to Website"};
+    if (withCancel) expectedButtons << "Cancel";
+    buttons.sort();
+    expectedButtons.sort();
+    QCOMPARE(buttons, expectedButtons);
+}
+
+// Checks the unit against an independent clock read around it, so a slow
+// machine widens the bounds instead of failing.
+void TestRealPlatform::ticksCountSixtyASecond() {
+    using namespace std::chrono;
+    const auto before = steady_clock::now();
+    const std::int64_t first = fw::Ticks();
+    std::this_thread::sleep_for(milliseconds(200));
+    const std::int64_t last = fw::Ticks();
+    const auto outer = duration_cast<milliseconds>(steady_clock::now() - before).count();
+    const std::int64_t ticks = last - first;
+    // At least 200 ms lie between the two readings: 12 ticks, less one for rounding.
+    QVERIFY2(ticks >= 11, qPrintable(QString::number(ticks)));
+    QVERIFY2(ticks <= outer * 60 / 1000 + 1,
+             qPrintable(QString("%1 ticks in %2 ms").arg(ticks).arg(outer)));
+}
+
+void TestRealPlatform::ticksNeverGoBack() {
+    std::int64_t previous = fw::Ticks();
+    const std::int64_t start = previous;
+    // Long enough to see the counter step several times.
+    while (previous - start < 3) {
+        const std::int64_t now = fw::Ticks();
+        QVERIFY(now >= previous);
+        previous = now;
+    }
+}
+
+void TestRealPlatform::shuffleWithTheRealSourceGivesPermutations() {
+    std::set<std::vector<int>> orders;
+    bool seen[9][9] = {};
+    for (int round = 0; round < 300; ++round) {
+        fw::NineArray<int> cells;
+        for (int i = 0; i <= 8; ++i)
+            cells(i) = i;
+        cells.Shuffle();
+        std::vector<int> order(cells.begin(), cells.end());
+        std::vector<int> sorted = order;
+        std::sort(sorted.begin(), sorted.end());
+        QCOMPARE(sorted, (std::vector<int>{0, 1, 2, 3, 4, 5, 6, 7, 8}));
+        orders.insert(order);
+        for (int i = 0; i <= 8; ++i)
+            seen[i][order[std::size_t(i)]] = true;
+    }
+    // 300 draws from 9! orders almost never repeat, and every cell takes every
+    // value, its own included.
+    QVERIFY2(orders.size() > 290, qPrintable(QString::number(orders.size())));
+    for (int cell = 0; cell <= 8; ++cell)
+        for (int value = 0; value <= 8; ++value)
+            QVERIFY2(seen[cell][value], qPrintable(QString("%1 in %2").arg(value).arg(cell)));
+}
+
+QTEST_MAIN(TestRealPlatform)
+#include "tst_realplatform.moc"
