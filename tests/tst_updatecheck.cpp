@@ -93,6 +93,10 @@ void TestUpdateCheck::versionWindowShowsTheRunningVersion() {
     QCOMPARE(check::LabelText(*version->StaticText1()), "Version:");
     QCOMPARE(check::LabelText(*version->StaticText2()), App()->LongVersion());
     QVERIFY(check::LabelText(*version->StaticText2()) != "1.2.0 Intel");
+    // versionLabelCutOff: the right-aligned label once showed only "..2.0 Linux".
+    QWidget* versionLabel = version->StaticText2()->Widget();
+    QVERIFY(versionLabel->fontMetrics().horizontalAdvance(App()->LongVersion()) <=
+            versionLabel->contentsRect().width());
     QCOMPARE(static_cast<QPushButton*>(version->PushButton1()->Widget())->text(),
              "Check for Updates");
 

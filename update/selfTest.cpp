@@ -32,6 +32,8 @@ void selfTest::CreateControls0() {
 
     AddControl("StaticText2", std::make_unique<fw::Label>(*this));
     StaticText2()->SetTextUnit(0);
+    // Its default size: the long version has to fit the label's 69 pixels.
+    StaticText2()->SetTextSize(11);
     fw::SetProperties(*StaticText2(), fw::LabelRecord(fw::At("StaticText2", 110, 19, 69, 20, 1),
                                                       "1.2.0 Intel", 2, systemBold));
     fw::Label* version = StaticText2();
