@@ -15,21 +15,14 @@ void RegisterAppObject(Application* app) { appObject = app; }
 Application* GetAppObject() { return appObject; }
 
 void Application::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
-    menuHandlers[itemName] = std::move(handler);
+    menuHandlers.Add(itemName, std::move(handler));
 }
 
 bool Application::HasMenuHandler(const QString& itemName) const {
-    return menuHandlers.count(itemName) != 0;
+    return menuHandlers.Has(itemName);
 }
 
-bool Application::HandleMenu(const QString& itemName) {
-    auto found = menuHandlers.find(itemName);
-    if (found == menuHandlers.end())
-        return false;
-    std::function<bool()> handler = found->second;
-    handler();
-    return true;
-}
+bool Application::HandleMenu(const QString& itemName) { return menuHandlers.Run(itemName); }
 
 void Application::Quit(int code) { QCoreApplication::exit(code); }
 

@@ -2,9 +2,9 @@
 // Open event, Quit, and the running version that the build supplies.
 #pragma once
 
+#include "framework/MenuHandlers.h"
+
 #include <QString>
-#include <functional>
-#include <map>
 
 namespace fw {
 
@@ -41,7 +41,7 @@ protected:
 
 private:
     fw::MenuBar* menuBar = nullptr;
-    std::map<QString, std::function<bool()>> menuHandlers;
+    MenuHandlers menuHandlers;
 };
 
 // The registered application object (null before registration).

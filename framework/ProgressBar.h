@@ -22,7 +22,4 @@ private:
     QProgressBar* bar;
 };
 
-struct Placement;
-QByteArray ProgressBarRecord(const Placement& p, int maximum, int value);
-
 } // namespace fw

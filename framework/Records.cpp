@@ -19,8 +19,10 @@ void placement(LayoutRecord& r, const Placement& p) {
 }
 
 void font(LayoutRecord& r, const TextSettings& t) {
-    r.String("TextFont", t.font).Boolean("Bold", t.bold).Boolean("Italic", false).Boolean(
-        "Underline", false);
+    r.String("TextFont", t.font)
+        .Boolean("Bold", t.bold)
+        .Boolean("Italic", false)
+        .Boolean("Underline", false);
 }
 
 } // namespace
@@ -150,6 +152,22 @@ QByteArray LabelRecord(const Placement& p, const QString& text, int align,
         .Boolean("AutoDeactivate", true);
     font(r, style);
     r.String("DataSource", {}).String("DataField", {}).String("InitialParent", p.inside);
+    return r.Bytes();
+}
+
+QByteArray ProgressBarRecord(const Placement& p, int maximum, int value) {
+    LayoutRecord r;
+    placement(r, p);
+    r.Integer("TabPanelIndex", 0)
+        .Integer("TabIndex", p.tabIndex)
+        .Boolean("TabStop", true)
+        .Boolean("Visible", true)
+        .String("HelpTag", {})
+        .Boolean("AutoDeactivate", true)
+        .Boolean("Enabled", p.enabled)
+        .Integer("Maximum", maximum)
+        .Integer("Value", value)
+        .String("InitialParent", p.inside);
     return r.Bytes();
 }
 

@@ -50,6 +50,7 @@ QByteArray PushButtonRecord(const Placement& p, const QString& caption, const Te
 QByteArray LabelRecord(const Placement& p, const QString& text, int align,
                        const TextSettings& style, bool multiline = false);
 QByteArray TimerRecord(int mode, int period);
+QByteArray ProgressBarRecord(const Placement& p, int maximum, int value);
 // An editable, styled, multi-line text area with a border and a vertical scroll bar.
 QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSettings& style);
 

@@ -48,8 +48,7 @@ protected:
 
     // The items' states follow what can act on them in the window now in front.
     void changeEvent(QEvent* event) override {
-        if (event->type() == QEvent::ActivationChange && isActiveWindow())
-            window.UpdateMenus();
+        if (event->type() == QEvent::ActivationChange && isActiveWindow()) window.UpdateMenus();
         QWidget::changeEvent(event);
     }
 
@@ -64,8 +63,7 @@ Window* GetImplicitWindow(const QString& className) {
         throw ControlLookupError("window class '" + className.toStdString() +
                                  "' was never registered");
     for (Window* w : openWindows)
-        if (w->ClassName() == className)
-            return w;
+        if (w->ClassName() == className) return w;
     return nullptr;
 }
 
@@ -90,65 +88,54 @@ void Window::Constructor() {
     Layout();
     CreateControls();
     AddMenuHandlers(*this);
-    if (menuView)
-        menuView->UpdateEnabled();
+    if (menuView) menuView->UpdateEnabled();
     ApplyFrame();
     ApplyTabOrder();
     open = true;
     openWindows.push_back(this);
     for (const auto& control : controls)
-        if (control->Open)
-            control->Open();
-    if (open)
-        Event_Open();
-    if (open && visible)
-        Show();
+        if (control->Open) control->Open();
+    if (open) Event_Open();
+    if (open && visible) Show();
 }
 
 void Window::Show() {
-    if (!open)
-        return;
+    if (!open) return;
     top->show();
     top->raise();
     top->activateWindow();
 }
 
 void Window::ShowModal() {
-    if (!open)
-        return;
+    if (!open) return;
     QPointer<Window> self(this);
     // Qt applies a modality only when a window is shown, and a window whose
     // layout says Visible is already on screen.
-    if (top->isVisible())
-        top->hide();
+    if (top->isVisible()) top->hide();
     top->setWindowModality(Qt::ApplicationModal);
     Show();
     QEventLoop loop;
     modalLoop = &loop;
     loop.exec(QEventLoop::DialogExec);
-    if (self)
-        self->modalLoop = nullptr;
+    if (self) self->modalLoop = nullptr;
 }
 
 void Window::Close() {
-    if (!open)
-        return;
+    if (!open) return;
     open = false;
     std::erase(openWindows, this);
     for (const auto& control : controls)
         control->OwnerClosed();
     Event_Close();
     top->hide();
-    if (modalLoop)
-        modalLoop->quit();
+    if (modalLoop) modalLoop->quit();
     deleteLater();
 }
 
 void Window::ClosedByUser() { Close(); }
 
 void Window::UpdateMenus() {
-    if (menuView)
-        menuView->UpdateEnabled();
+    if (menuView) menuView->UpdateEnabled();
 }
 
 void Window::Refresh(bool) { top->update(); }
@@ -168,63 +155,45 @@ void Window::AddControl(const QString& name, std::unique_ptr<Control> control) {
 
 Control* Window::ControlByName(const QString& name) const {
     for (const auto& c : controls)
-        if (c->Name == name)
-            return c.get();
+        if (c->Name == name) return c.get();
     return nullptr;
 }
 
 Control* Window::ControlByNameIndex(const QString& name, int index) const {
     for (const auto& c : controls)
-        if (c->Name == name && c->Index == index)
-            return c.get();
+        if (c->Name == name && c->Index == index) return c.get();
     return nullptr;
 }
 
 void Window::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
-    menuHandlers[itemName] = std::move(handler);
+    menuHandlers.Add(itemName, std::move(handler));
     UpdateMenus();
 }
 
-bool Window::HasMenuHandler(const QString& itemName) const {
-    return menuHandlers.count(itemName) != 0;
-}
+bool Window::HasMenuHandler(const QString& itemName) const { return menuHandlers.Has(itemName); }
 
-bool Window::HandleMenu(const QString& itemName) {
-    auto found = menuHandlers.find(itemName);
-    if (found == menuHandlers.end())
-        return false;
-    // The handler may close this window; keep it alive for the call.
-    std::function<bool()> handler = found->second;
-    handler();
-    return true;
-}
+bool Window::HandleMenu(const QString& itemName) { return menuHandlers.Run(itemName); }
 
 PushButton* Window::ButtonWhere(bool (PushButton::*flag)() const) const {
     for (const auto& c : controls)
-        if (auto* b = dynamic_cast<PushButton*>(c.get()); b && (b->*flag)())
-            return b;
+        if (auto* b = dynamic_cast<PushButton*>(c.get()); b && (b->*flag)()) return b;
     return nullptr;
 }
 
 void Window::PressDefault() {
-    if (PushButton* b = ButtonWhere(&PushButton::Default))
-        b->Push();
+    if (PushButton* b = ButtonWhere(&PushButton::Default)) b->Push();
 }
 
 void Window::PressCancel() {
-    if (PushButton* b = ButtonWhere(&PushButton::Cancel))
-        b->Push();
+    if (PushButton* b = ButtonWhere(&PushButton::Cancel)) b->Push();
 }
 
 void Window::ApplyFrame() {
-    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                            Qt::WindowSystemMenuHint;
-    if (closeButton)
-        flags |= Qt::WindowCloseButtonHint;
-    if (minimizeButton)
-        flags |= Qt::WindowMinimizeButtonHint;
-    if (maximizeButton && resizeable)
-        flags |= Qt::WindowMaximizeButtonHint;
+    Qt::WindowFlags flags =
+        Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint;
+    if (closeButton) flags |= Qt::WindowCloseButtonHint;
+    if (minimizeButton) flags |= Qt::WindowMinimizeButtonHint;
+    if (maximizeButton && resizeable) flags |= Qt::WindowMaximizeButtonHint;
     top->setWindowFlags(flags);
     if (resizeable) {
         frameLayout->setSizeConstraint(QLayout::SetDefaultConstraint);
@@ -234,8 +203,7 @@ void Window::ApplyFrame() {
         content->setFixedSize(content->size());
         frameLayout->setSizeConstraint(QLayout::SetFixedSize);
     }
-    if (menuView)
-        menuView->Bar()->setVisible(menuBarVisible);
+    if (menuView) menuView->Bar()->setVisible(menuBarVisible);
 }
 
 void Window::ApplyTabOrder() {
@@ -244,9 +212,8 @@ void Window::ApplyTabOrder() {
         if (auto* r = dynamic_cast<RectControl*>(c.get());
             r && r->Widget()->focusPolicy() != Qt::NoFocus)
             chain.push_back(r);
-    std::stable_sort(chain.begin(), chain.end(), [](RectControl* a, RectControl* b) {
-        return a->TabIndex() < b->TabIndex();
-    });
+    std::stable_sort(chain.begin(), chain.end(),
+                     [](RectControl* a, RectControl* b) { return a->TabIndex() < b->TabIndex(); });
     for (std::size_t i = 1; i < chain.size(); ++i)
         QWidget::setTabOrder(chain[i - 1]->Widget(), chain[i]->Widget());
 }

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "framework/LayoutRecord.h"
+#include "framework/MenuHandlers.h"
 
 #include <QObject>
 #include <QPointer>
@@ -91,7 +92,7 @@ private:
     fw::MenuBar* menuBar = nullptr;
     std::unique_ptr<MenuBarView> menuView;
     std::vector<std::unique_ptr<Control>> controls;
-    std::map<QString, std::function<bool()>> menuHandlers;
+    MenuHandlers menuHandlers;
     QPointer<QEventLoop> modalLoop;
     bool open = false;
     bool visible = false;
