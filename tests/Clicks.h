@@ -4,6 +4,8 @@
 
 #include "framework/Window.h"
 
+#include <QApplication>
+#include <QMouseEvent>
 #include <QTest>
 #include <QWidget>
 
@@ -17,6 +19,17 @@ inline QWidget* WidgetUnder(const fw::Window& window, QPoint at) {
 // A left click; a widget that ignores the press hands it on to its parent.
 inline void ClickAt(const fw::Window& window, QPoint at) {
     QWidget* target = WidgetUnder(window, at);
-    QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier,
-                      target->mapFrom(window.Content(), at));
+    const QPoint local = target->mapFrom(window.Content(), at);
+    if (!local.isNull()) {
+        QTest::mouseClick(target, Qt::LeftButton, Qt::NoModifier, local);
+        return;
+    }
+    // QTest takes a null point for the widget's centre, so its very corner is clicked by hand.
+    for (const QEvent::Type type : {QEvent::MouseButtonPress, QEvent::MouseButtonRelease}) {
+        const Qt::MouseButtons held =
+            type == QEvent::MouseButtonPress ? Qt::LeftButton : Qt::NoButton;
+        QMouseEvent event(type, local, target->mapToGlobal(local), Qt::LeftButton, held,
+                          Qt::NoModifier);
+        QApplication::sendEvent(target, &event);
+    }
 }
