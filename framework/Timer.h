@@ -4,6 +4,7 @@
 
 #include "framework/Control.h"
 
+#include <QElapsedTimer>
 #include <QTimer>
 
 namespace fw {
@@ -28,8 +29,12 @@ public:
     void OwnerClosed() override { timer.stop(); }
 
 private:
+    void Arm(qint64 deadlineNs);
+    void Wake();
     void Fire();
     QTimer timer;
+    QElapsedTimer clock;
+    qint64 deadline = 0; // in clock's nanoseconds
     int mode = ModeOff;
     int period = 1000;
 };

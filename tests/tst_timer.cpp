@@ -1,0 +1,106 @@
+// The timer control: when it fires, how often, and what stops it.
+#include "FakePlatform.h"
+#include "framework/Timer.h"
+#include "framework/Window.h"
+
+#include <QElapsedTimer>
+#include <QtTest>
+
+namespace {
+class Holder : public fw::Window {
+public:
+    QString ClassName() const override { return "Holder"; }
+};
+} // namespace
+
+class TestTimer : public QObject {
+    Q_OBJECT
+private Q_SLOTS:
+    void singleShotFiresOnceAndNeverEarly();
+    void settingTheModeAgainRestartsThePeriod();
+    void multipleModeKeepsFiring();
+    void elapseNowFiresOnlyWhenArmed();
+    void closingTheWindowStopsIt();
+};
+
+void TestTimer::singleShotFiresOnceAndNeverEarly() {
+    Holder window;
+    fw::Timer timer(window);
+    timer.SetPeriod(150);
+    int fired = 0;
+    qint64 firedAfterMs = -1;
+    QElapsedTimer clock;
+    timer.Action = [&] {
+        ++fired;
+        firedAfterMs = clock.elapsed();
+    };
+    clock.start();
+    timer.SetMode(fw::Timer::ModeSingle);
+    QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 3000);
+    // firedEarly: waking before the deadline to wait out the rest must not fire then.
+    QVERIFY2(firedAfterMs >= 149, qPrintable(QString::number(firedAfterMs)));
+    QCOMPARE(timer.Mode(), int(fw::Timer::ModeOff));
+    QTest::qWait(400);
+    QCOMPARE(fired, 1);
+}
+
+void TestTimer::settingTheModeAgainRestartsThePeriod() {
+    Holder window;
+    fw::Timer timer(window);
+    timer.SetPeriod(300);
+    int fired = 0;
+    timer.Action = [&] { ++fired; };
+    timer.SetMode(fw::Timer::ModeSingle);
+    QTest::qWait(200);
+    QElapsedTimer clock;
+    clock.start();
+    timer.SetMode(fw::Timer::ModeSingle);
+    QTRY_COMPARE_WITH_TIMEOUT(fired, 1, 3000);
+    QVERIFY(clock.elapsed() >= 299);
+    QTest::qWait(400);
+    QCOMPARE(fired, 1);
+}
+
+void TestTimer::multipleModeKeepsFiring() {
+    Holder window;
+    fw::Timer timer(window);
+    timer.SetPeriod(30);
+    int fired = 0;
+    timer.Action = [&] { ++fired; };
+    timer.SetMode(fw::Timer::ModeMultiple);
+    QTRY_VERIFY_WITH_TIMEOUT(fired >= 3, 3000);
+    timer.SetMode(fw::Timer::ModeOff);
+    const int stoppedAt = fired;
+    QTest::qWait(100);
+    QCOMPARE(fired, stoppedAt);
+}
+
+void TestTimer::elapseNowFiresOnlyWhenArmed() {
+    Holder window;
+    fw::Timer timer(window);
+    int fired = 0;
+    timer.Action = [&] { ++fired; };
+    timer.ElapseNow();
+    QCOMPARE(fired, 0);
+    timer.SetMode(fw::Timer::ModeSingle);
+    timer.ElapseNow();
+    QCOMPARE(fired, 1);
+    QVERIFY(!timer.IsArmed());
+    timer.ElapseNow();
+    QCOMPARE(fired, 1);
+}
+
+void TestTimer::closingTheWindowStopsIt() {
+    Holder window;
+    fw::Timer timer(window);
+    timer.SetPeriod(50);
+    int fired = 0;
+    timer.Action = [&] { ++fired; };
+    timer.SetMode(fw::Timer::ModeSingle);
+    timer.OwnerClosed();
+    QTest::qWait(200);
+    QCOMPARE(fired, 0);
+}
+
+QTEST_MAIN(TestTimer)
+#include "tst_timer.moc"
