@@ -8,6 +8,18 @@
 
 namespace fw {
 
+namespace {
+
+// Far past any screen, and near enough to zero that no sum of them overflows.
+qint32 Coordinate(const char* name, qint32 value) {
+    if (value < -QWIDGETSIZE_MAX || value > QWIDGETSIZE_MAX)
+        throw LayoutRecordError(std::string(name) + " " + std::to_string(value) +
+                                " is out of range");
+    return value;
+}
+
+} // namespace
+
 std::vector<Property> Control::Properties() {
     return {
         StringProperty("Name", [this](const QString& v) { Name = v; }),
@@ -52,10 +64,15 @@ void RectControl::SetParentByName(const QString& parent) {
         Control* found = dollar < 0 ? OwnerWindow().ControlByName(parent)
                                     : OwnerWindow().ControlByNameIndex(
                                           parent.left(dollar), parent.mid(dollar + 1).toInt());
-        container = dynamic_cast<RectControl*>(found);
-        if (!container)
+        auto* named = dynamic_cast<RectControl*>(found);
+        if (!named)
             throw LayoutRecordError("InitialParent names no control: '" + parent.toStdString() +
                                     "'");
+        // A widget inside itself is a cycle that Qt follows for ever.
+        if (widget->isAncestorOf(named->widget))
+            throw LayoutRecordError("InitialParent names the control itself or one inside it: '" +
+                                    parent.toStdString() + "'");
+        container = named;
         widget->setParent(container->widget);
     }
     Place();
@@ -65,17 +82,17 @@ void RectControl::SetParentByName(const QString& parent) {
 std::vector<Property> RectControl::Properties() {
     std::vector<Property> p = Control::Properties();
     auto geometry = [this](const char* name, void (QRect::*set)(int)) {
-        return IntProperty(name, [this, set](qint32 v) {
-            (bounds.*set)(v);
+        return IntProperty(name, [this, name, set](qint32 v) {
+            (bounds.*set)(Coordinate(name, v));
             Place();
         });
     };
     p.push_back(IntProperty("Left", [this](qint32 v) {
-        bounds.moveLeft(v);
+        bounds.moveLeft(Coordinate("Left", v));
         Place();
     }));
     p.push_back(IntProperty("Top", [this](qint32 v) {
-        bounds.moveTop(v);
+        bounds.moveTop(Coordinate("Top", v));
         Place();
     }));
     p.push_back(geometry("Width", &QRect::setWidth));
