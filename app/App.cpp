@@ -29,4 +29,6 @@ bool App::CheckForUpdateCheckNow_Action() {
     return false;
 }
 
-class App* App() { return static_cast<class App*>(fw::GetAppObject()); }
+class App* App() {
+    return static_cast<class App*>(fw::GetAppObject());
+}

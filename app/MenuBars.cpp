@@ -19,9 +19,12 @@ struct ItemRow {
 
 std::unique_ptr<fw::MenuItem> makeItem(Kind kind) {
     switch (kind) {
-    case Kind::Quit: return std::make_unique<fw::QuitMenuItem>();
-    case Kind::About: return std::make_unique<fw::AppleMenuItem>();
-    case Kind::Plain: break;
+    case Kind::Quit:
+        return std::make_unique<fw::QuitMenuItem>();
+    case Kind::About:
+        return std::make_unique<fw::AppleMenuItem>();
+    case Kind::Plain:
+        break;
     }
     return std::make_unique<fw::MenuItem>();
 }
@@ -39,8 +42,7 @@ void addMenu(fw::MenuBar& bar, const char* name, const char* text,
         item->Name = row.name;
         item->AutoEnable = true;
         item->Text = row.text;
-        if (row.shortcut)
-            item->KeyboardShortcut = row.shortcut;
+        if (row.shortcut) item->KeyboardShortcut = row.shortcut;
         bar.Child(name)->Append(std::move(item));
     }
 }
@@ -81,9 +83,9 @@ void MenuBar1::Untitled2() {
 }
 
 void MenuBar1::Untitled3() {
-    addMenu(*this, "HelpMenu", "Quorvex Help",
-            {{"HelpShow", Kind::Plain, "Show Help", ""},
-             {"HelpAbout", Kind::About, "About...", ""}});
+    addMenu(
+        *this, "HelpMenu", "Quorvex Help",
+        {{"HelpShow", Kind::Plain, "Show Help", ""}, {"HelpAbout", Kind::About, "About...", ""}});
 }
 
 MenuBar2::MenuBar2() {
@@ -95,14 +97,12 @@ void MenuBar2::Untitled0() { addFileMenu(*this); }
 void MenuBar2::Untitled1() { addEditMenu(*this, "EditSeparator1", "EditSeparator2"); }
 
 class MenuBar1* MenuBar1() {
-    if (!sharedMenuBar1)
-        sharedMenuBar1 = std::make_unique<class MenuBar1>();
+    if (!sharedMenuBar1) sharedMenuBar1 = std::make_unique<class MenuBar1>();
     return sharedMenuBar1.get();
 }
 
 class MenuBar2* MenuBar2() {
-    if (!sharedMenuBar2)
-        sharedMenuBar2 = std::make_unique<class MenuBar2>();
+    if (!sharedMenuBar2) sharedMenuBar2 = std::make_unique<class MenuBar2>();
     return sharedMenuBar2.get();
 }
 

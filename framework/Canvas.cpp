@@ -17,8 +17,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent*) override {
-        if (!canvas.Paint)
-            return;
+        if (!canvas.Paint) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::TextAntialiasing);
         Graphics g(painter);
@@ -41,7 +40,9 @@ private:
 
 } // namespace
 
-Canvas::Canvas(Window& ownerWindow) : RectControl(ownerWindow, new CanvasWidget(*this)) { UpdateFocusPolicy(); }
+Canvas::Canvas(Window& ownerWindow) : RectControl(ownerWindow, new CanvasWidget(*this)) {
+    UpdateFocusPolicy();
+}
 
 std::vector<Property> Canvas::Properties() {
     std::vector<Property> p = RectControl::Properties();

@@ -41,8 +41,7 @@ void RectControl::SetVisible(bool v) {
 }
 
 void RectControl::Refresh(bool) {
-    if (widget)
-        widget->update();
+    if (widget) widget->update();
 }
 
 void RectControl::UpdateFocusPolicy() {
@@ -104,10 +103,9 @@ std::vector<Property> RectControl::Properties() {
         tabStop = v;
         UpdateFocusPolicy();
     }));
-    p.push_back(StringProperty(
-        "HelpTag", [this](const QString& v) {
-            widget->setToolTip(v.isEmpty() ? QString() : Qt::convertFromPlainText(v));
-        }));
+    p.push_back(StringProperty("HelpTag", [this](const QString& v) {
+        widget->setToolTip(v.isEmpty() ? QString() : Qt::convertFromPlainText(v));
+    }));
     p.push_back(StringProperty("InitialParent", [this](const QString& v) { SetParentByName(v); }));
     // Settings for resizing, tab panels and deactivation: this program's
     // windows never resize and have no tab panels.

@@ -9,7 +9,6 @@
 #include <QWidget>
 #include <functional>
 
-
 namespace fw {
 
 class Window;

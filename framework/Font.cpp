@@ -11,8 +11,7 @@ QFont MakeFont(const FontSpec& spec) {
     QFont font = spec.family.isEmpty() || spec.family == QLatin1String("System")
                      ? QApplication::font()
                      : QFont(spec.family);
-    if (spec.size > 0)
-        font.setPixelSize(int(std::lround(spec.size)));
+    if (spec.size > 0) font.setPixelSize(int(std::lround(spec.size)));
     font.setBold(spec.bold);
     font.setItalic(spec.italic);
     font.setUnderline(spec.underline);

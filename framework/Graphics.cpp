@@ -21,8 +21,7 @@ void Graphics::DrawString(const QString& text, int x, int y) {
 }
 
 void Graphics::NextPage() {
-    if (page)
-        page->newPage();
+    if (page) page->newPage();
 }
 
 } // namespace fw

@@ -86,8 +86,10 @@ public:
 
     PropertyValue value(PropertyType type, const QByteArray& property) {
         switch (type) {
-        case PropertyType::Boolean: return take(1, property).at(0) != 0;
-        case PropertyType::Integer: return qFromBigEndian<qint32>(take(4, property).constData());
+        case PropertyType::Boolean:
+            return take(1, property).at(0) != 0;
+        case PropertyType::Integer:
+            return qFromBigEndian<qint32>(take(4, property).constData());
         case PropertyType::Color: {
             const QByteArray c = take(3, property);
             return QColor(quint8(c[0]), quint8(c[1]), quint8(c[2]));

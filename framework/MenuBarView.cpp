@@ -31,7 +31,8 @@ MenuBarView::MenuBarView(Window& w, MenuBar& model) : window(w), bar(new QMenuBa
         QObject::connect(menu, &QMenu::aboutToShow, [this] { UpdateEnabled(); });
         for (int i = 0; i < menuItem->Count(); ++i) {
             MenuItem* item = menuItem->Item(i);
-            QAction* action = item->IsSeparator() ? menu->addSeparator() : menu->addAction(item->Text);
+            QAction* action =
+                item->IsSeparator() ? menu->addSeparator() : menu->addAction(item->Text);
             action->setObjectName(item->Name);
             if (!item->IsSeparator()) {
                 action->setShortcut(QKeySequence(PortableShortcut(item->KeyboardShortcut)));
@@ -48,38 +49,30 @@ MenuBarView::~MenuBarView() { QObject::disconnect(focusWatch); }
 
 QAction* MenuBarView::ActionFor(const QString& itemName) const {
     for (const Entry& e : entries)
-        if (e.item->Name == itemName)
-            return e.action;
+        if (e.item->Name == itemName) return e.action;
     return nullptr;
 }
 
 bool MenuBarView::CanAct(const MenuItem& item) const {
-    if (window.HasMenuHandler(item.Name))
-        return true;
-    if (Application* app = GetAppObject(); app && app->HasMenuHandler(item.Name))
-        return true;
-    if (dynamic_cast<const QuitMenuItem*>(&item))
-        return true;
+    if (window.HasMenuHandler(item.Name)) return true;
+    if (Application* app = GetAppObject(); app && app->HasMenuHandler(item.Name)) return true;
+    if (dynamic_cast<const QuitMenuItem*>(&item)) return true;
     return IsStandardEditItem(item.Name) && CanPerformEdit(item.Name);
 }
 
 void MenuBarView::UpdateEnabled() {
     for (const Entry& e : entries)
-        if (!e.item->IsSeparator())
-            e.action->setEnabled(!e.item->AutoEnable || CanAct(*e.item));
+        if (!e.item->IsSeparator()) e.action->setEnabled(!e.item->AutoEnable || CanAct(*e.item));
 }
 
 void MenuBarView::Choose(MenuItem& item) {
-    if (window.HandleMenu(item.Name))
-        return;
-    if (Application* app = GetAppObject(); app && app->HandleMenu(item.Name))
-        return;
+    if (window.HandleMenu(item.Name)) return;
+    if (Application* app = GetAppObject(); app && app->HandleMenu(item.Name)) return;
     if (dynamic_cast<QuitMenuItem*>(&item)) {
         Application::Quit(0);
         return;
     }
-    if (IsStandardEditItem(item.Name))
-        PerformEdit(item.Name);
+    if (IsStandardEditItem(item.Name)) PerformEdit(item.Name);
 }
 
 } // namespace fw

@@ -16,8 +16,7 @@ public:
     // Runs the handler for the item; false when there is none.
     bool Run(const QString& itemName) const {
         auto found = handlers.find(itemName);
-        if (found == handlers.end())
-            return false;
+        if (found == handlers.end()) return false;
         // A copy: the handler may close the window that holds it.
         const std::function<bool()> handler = found->second;
         handler();

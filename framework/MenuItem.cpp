@@ -7,17 +7,14 @@ void MenuItem::Append(std::unique_ptr<MenuItem> child) { children.push_back(std:
 
 MenuItem* MenuItem::Child(const QString& name) const {
     for (const auto& child : children)
-        if (child->Name == name)
-            return child.get();
+        if (child->Name == name) return child.get();
     return nullptr;
 }
 
 MenuItem* MenuItem::Lookup(const QString& name) {
-    if (Name == name)
-        return this;
+    if (Name == name) return this;
     for (const auto& child : children)
-        if (MenuItem* found = child->Lookup(name))
-            return found;
+        if (MenuItem* found = child->Lookup(name)) return found;
     return nullptr;
 }
 

@@ -18,9 +18,12 @@ MessageDialogButton* MessageDialog::ShowModal() {
     request.cancelCaption = CancelButton.Caption;
     request.cancelVisible = CancelButton.Visible;
     switch (Platform::Current().ShowMessageDialog(request)) {
-    case DialogButton::AlternateAction: return &AlternateActionButton;
-    case DialogButton::Cancel: return &CancelButton;
-    case DialogButton::Action: break;
+    case DialogButton::AlternateAction:
+        return &AlternateActionButton;
+    case DialogButton::Cancel:
+        return &CancelButton;
+    case DialogButton::Action:
+        break;
     }
     return &ActionButton;
 }

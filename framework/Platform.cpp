@@ -19,10 +19,14 @@ Platform* installed = nullptr;
 
 QMessageBox::Icon iconFor(int icon) {
     switch (icon) {
-    case 1: return QMessageBox::Warning;
-    case 2: return QMessageBox::Critical;
-    case 3: return QMessageBox::Question;
-    default: return QMessageBox::Information;
+    case 1:
+        return QMessageBox::Warning;
+    case 2:
+        return QMessageBox::Critical;
+    case 3:
+        return QMessageBox::Question;
+    default:
+        return QMessageBox::Information;
     }
 }
 } // namespace
@@ -48,31 +52,28 @@ DialogButton QtPlatform::ShowMessageDialog(const MessageDialogRequest& request) 
     // The explanation may come from the network: never let it be read as markup.
     if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
         informative->setTextFormat(Qt::PlainText);
-    QPushButton* action = box.addButton(
-        request.actionCaption.isEmpty() ? QStringLiteral("OK") : request.actionCaption,
-        QMessageBox::AcceptRole);
+    QPushButton* action = box.addButton(request.actionCaption.isEmpty() ? QStringLiteral("OK")
+                                                                        : request.actionCaption,
+                                        QMessageBox::AcceptRole);
     QPushButton* alternate = box.addButton(request.alternateCaption, QMessageBox::ActionRole);
-    QPushButton* cancel = box.addButton(
-        request.cancelCaption.isEmpty() ? QStringLiteral("Cancel") : request.cancelCaption,
-        QMessageBox::RejectRole);
+    QPushButton* cancel = box.addButton(request.cancelCaption.isEmpty() ? QStringLiteral("Cancel")
+                                                                        : request.cancelCaption,
+                                        QMessageBox::RejectRole);
     action->setVisible(request.actionVisible);
     alternate->setVisible(request.alternateVisible);
     cancel->setVisible(request.cancelVisible);
     box.setDefaultButton(action);
     box.setEscapeButton(request.cancelVisible ? cancel : action);
     box.exec();
-    if (box.clickedButton() == alternate)
-        return DialogButton::AlternateAction;
-    if (box.clickedButton() == cancel)
-        return DialogButton::Cancel;
+    if (box.clickedButton() == alternate) return DialogButton::AlternateAction;
+    if (box.clickedButton() == cancel) return DialogButton::Cancel;
     return DialogButton::Action;
 }
 
 std::unique_ptr<QPagedPaintDevice> QtPlatform::OpenPrinterDialog() {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     QPrintDialog dialog(printer.get());
-    if (dialog.exec() != QDialog::Accepted)
-        return nullptr;
+    if (dialog.exec() != QDialog::Accepted) return nullptr;
     return printer;
 }
 

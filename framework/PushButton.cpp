@@ -10,8 +10,7 @@ PushButton::PushButton(Window& ownerWindow)
       style(*button) {
     button->setAutoDefault(false);
     QObject::connect(button, &QPushButton::clicked, [this] {
-        if (Action)
-            Action();
+        if (Action) Action();
     });
 }
 
@@ -22,8 +21,7 @@ void PushButton::SetCaption(const QString& text) {
 }
 
 void PushButton::Push() {
-    if (button->isEnabled() && button->isVisible())
-        button->click();
+    if (button->isEnabled() && button->isVisible()) button->click();
 }
 
 std::vector<Property> PushButton::Properties() {

@@ -19,8 +19,7 @@ protected:
         QPainter p(this);
         p.fillRect(rect(), rectangle.FillColor);
         const int b = rectangle.BorderWidth;
-        if (b <= 0)
-            return;
+        if (b <= 0) return;
         const int w = width(), h = height();
         p.fillRect(0, 0, w, b, rectangle.TopLeftColor);
         p.fillRect(0, 0, b, h, rectangle.TopLeftColor);

@@ -22,8 +22,7 @@ void RuntimeInit(int& argc, char** argv) {
 }
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
-    if (Application* app = GetAppObject())
-        app->CallOpen();
+    if (Application* app = GetAppObject()) app->CallOpen();
     lateStartup();
 }
 

@@ -29,36 +29,25 @@ bool CanPerformEdit(const QString& n) {
     if (QTextEdit* e = focusedTextEdit()) {
         const bool selection = e->textCursor().hasSelection();
         const bool editable = !e->isReadOnly();
-        if (n == "EditUndo")
-            return editable && e->document()->isUndoAvailable();
-        if (n == "EditCut" || n == "EditClear")
-            return editable && selection;
-        if (n == "EditCopy")
-            return selection;
-        if (n == "EditPaste")
-            return editable && e->canPaste();
-        if (n == "EditSelectAll")
-            return !e->document()->isEmpty();
+        if (n == "EditUndo") return editable && e->document()->isUndoAvailable();
+        if (n == "EditCut" || n == "EditClear") return editable && selection;
+        if (n == "EditCopy") return selection;
+        if (n == "EditPaste") return editable && e->canPaste();
+        if (n == "EditSelectAll") return !e->document()->isEmpty();
     }
     if (QLineEdit* e = focusedLineEdit()) {
         const bool editable = !e->isReadOnly();
-        if (n == "EditUndo")
-            return editable && e->isUndoAvailable();
-        if (n == "EditCut" || n == "EditClear")
-            return editable && e->hasSelectedText();
-        if (n == "EditCopy")
-            return e->hasSelectedText();
-        if (n == "EditPaste")
-            return editable && clipboardHasText();
-        if (n == "EditSelectAll")
-            return !e->text().isEmpty();
+        if (n == "EditUndo") return editable && e->isUndoAvailable();
+        if (n == "EditCut" || n == "EditClear") return editable && e->hasSelectedText();
+        if (n == "EditCopy") return e->hasSelectedText();
+        if (n == "EditPaste") return editable && clipboardHasText();
+        if (n == "EditSelectAll") return !e->text().isEmpty();
     }
     return false;
 }
 
 void PerformEdit(const QString& n) {
-    if (!CanPerformEdit(n))
-        return;
+    if (!CanPerformEdit(n)) return;
     if (QTextEdit* e = focusedTextEdit()) {
         if (n == "EditUndo")
             e->undo();

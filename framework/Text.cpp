@@ -14,8 +14,7 @@ double Val(const QString& text) {
     while (i < n && text[i] == ' ')
         ++i;
     const int begin = i;
-    if (i < n && (text[i] == '+' || text[i] == '-'))
-        ++i;
+    if (i < n && (text[i] == '+' || text[i] == '-')) ++i;
     bool digits = false;
     while (i < n && text[i].isDigit() && text[i].unicode() < 128) {
         ++i;
@@ -28,12 +27,10 @@ double Val(const QString& text) {
             digits = true;
         }
     }
-    if (!digits)
-        return 0.0;
+    if (!digits) return 0.0;
     if (i < n && (text[i] == 'e' || text[i] == 'E')) {
         int j = i + 1;
-        if (j < n && (text[j] == '+' || text[j] == '-'))
-            ++j;
+        if (j < n && (text[j] == '+' || text[j] == '-')) ++j;
         if (j < n && text[j].isDigit() && text[j].unicode() < 128) {
             while (j < n && text[j].isDigit() && text[j].unicode() < 128)
                 ++j;
@@ -53,12 +50,10 @@ QString Format(double value, const QString& pattern) {
     // Drop trailing zeros that stand under a '#' placeholder.
     if (!fraction.isEmpty()) {
         for (qsizetype k = fraction.size() - 1; k >= 0 && fraction[k] == '#'; --k) {
-            if (!text.endsWith('0'))
-                break;
+            if (!text.endsWith('0')) break;
             text.chop(1);
         }
-        if (text.endsWith('.'))
-            text.chop(1);
+        if (text.endsWith('.')) text.chop(1);
     }
     // A leading "0." stays only when the pattern asks for a digit before the point.
     if (!integer.contains('0')) {
@@ -71,17 +66,14 @@ QString Format(double value, const QString& pattern) {
 }
 
 QString NthField(const QString& text, const QString& separator, int n) {
-    if (n < 1 || separator.isEmpty())
-        return {};
+    if (n < 1 || separator.isEmpty()) return {};
     const QStringList fields = text.split(separator);
     return n <= fields.size() ? fields[n - 1] : QString();
 }
 
 int InStr(int start, const QString& text, const QString& find) {
-    if (start < 1)
-        start = 1;
-    if (start > text.size() + 1)
-        return 0;
+    if (start < 1) start = 1;
+    if (start > text.size() + 1) return 0;
     const qsizetype at = text.indexOf(find, start - 1);
     return at < 0 ? 0 : int(at) + 1;
 }
@@ -89,8 +81,7 @@ int InStr(int start, const QString& text, const QString& find) {
 int InStr(const QString& text, const QString& find) { return InStr(1, text, find); }
 
 QString Mid(const QString& text, int start, int count) {
-    if (count <= 0 || start < 1 || start > text.size())
-        return {};
+    if (count <= 0 || start < 1 || start > text.size()) return {};
     return text.mid(start - 1, count);
 }
 

@@ -21,14 +21,12 @@ Timer::Timer(Window& ownerWindow) : Control(ownerWindow) {
 void Timer::SetMode(int newMode) {
     mode = newMode;
     timer.stop();
-    if (mode == ModeSingle || mode == ModeMultiple)
-        Arm(clock.nsecsElapsed() + period * NsPerMs);
+    if (mode == ModeSingle || mode == ModeMultiple) Arm(clock.nsecsElapsed() + period * NsPerMs);
 }
 
 void Timer::SetPeriod(int milliseconds) {
     period = milliseconds;
-    if (timer.isActive())
-        Arm(clock.nsecsElapsed() + period * NsPerMs);
+    if (timer.isActive()) Arm(clock.nsecsElapsed() + period * NsPerMs);
 }
 
 void Timer::Arm(qint64 deadlineNs) {
@@ -48,8 +46,7 @@ void Timer::Wake() {
 }
 
 void Timer::ElapseNow() {
-    if (!timer.isActive())
-        return;
+    if (!timer.isActive()) return;
     timer.stop();
     Fire();
 }
@@ -59,8 +56,7 @@ void Timer::Fire() {
         mode = ModeOff;
     else if (mode == ModeMultiple)
         Arm(std::max(deadline + period * NsPerMs, clock.nsecsElapsed()));
-    if (Action)
-        Action();
+    if (Action) Action();
 }
 
 std::vector<Property> Timer::Properties() {

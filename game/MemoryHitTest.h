@@ -6,8 +6,7 @@
 inline int MemoryCellAt(int x, int y) {
     for (int k = 1; k <= 9; ++k) {
         const int r = (k - 1) / 3, c = (k - 1) % 3;
-        if (100 * c < x && x < 100 * c + 100 && 100 * r < y && y < 100 * r + 100)
-            return k;
+        if (100 * c < x && x < 100 * c + 100 && 100 * r < y && y < 100 * r + 100) return k;
     }
     return 0;
 }

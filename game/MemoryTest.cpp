@@ -55,8 +55,7 @@ bool Window1::Cover_MouseDown(fw::Canvas&, int x, int y) {
 }
 
 void Window1::UpDateAnswers() {
-    if (StopFlag)
-        return;
+    if (StopFlag) return;
     const int i = int(fw::Val(TakeThis) - 1.0);
     if (MyAnswer(i) == fw::Str(AnswerNo - 1)) {
         // The latest ordinal goes back.
@@ -78,8 +77,7 @@ void Window1::UpDateAnswers() {
         // ninth ordinal can never be taken back.
         CorrectAnswers = 0;
         for (int c = 0; c <= 8; ++c)
-            if (MyAnswer(c) == CorrectAnswer(c))
-                CorrectAnswers = CorrectAnswers + 1;
+            if (MyAnswer(c) == CorrectAnswer(c)) CorrectAnswers = CorrectAnswers + 1;
         ShowAnswer()->SetEnabled(true);
         MyScore()->SetText(fw::Str(CorrectAnswers));
         MyScore()->Refresh(true);

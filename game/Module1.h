@@ -11,16 +11,16 @@
 namespace Module1 {
 
 // The colour-word reading test.
-extern fw::NineArray<QColor> MyColor;   // ink of word cell i
+extern fw::NineArray<QColor> MyColor;    // ink of word cell i
 extern fw::NineArray<QString> ColorName; // word text of word cell i
-extern fw::NineArray<int> ColorSet;     // a permutation of the colour numbers 0..8
-extern fw::NineArray<int> Jumble;       // a second permutation, for the scrambled deal
-extern double MyNormalTime;             // best normal time in seconds; 0 = none yet
-extern double MyScrambledTime;          // best scrambled time in seconds; 0 = none yet
-extern double StartTime;                // Ticks when the running reading run started
-extern double EndTime;                  // Ticks when the last reading run stopped
-extern double TotalTime;                // seconds of the last normal run
-extern double TotalTime1;               // seconds of the last scrambled run
+extern fw::NineArray<int> ColorSet;      // a permutation of the colour numbers 0..8
+extern fw::NineArray<int> Jumble;        // a second permutation, for the scrambled deal
+extern double MyNormalTime;              // best normal time in seconds; 0 = none yet
+extern double MyScrambledTime;           // best scrambled time in seconds; 0 = none yet
+extern double StartTime;                 // Ticks when the running reading run started
+extern double EndTime;                   // Ticks when the last reading run stopped
+extern double TotalTime;                 // seconds of the last normal run
+extern double TotalTime1;                // seconds of the last scrambled run
 
 // The memory test.
 extern fw::NineArray<QString> NumberSet;     // "1" to "9" in dealt order

@@ -26,12 +26,18 @@ struct Mode {
     fw::Label* (Window1::*bestLabel)() const;
 };
 
-const Mode Normal = {"Start Normal", "Normal", &Window1::Start1, &Window1::Start1a,
-                     &Window1::MakeColors, &Module1::TotalTime, &Module1::MyNormalTime,
-                     &Window1::NormalTime};
-const Mode Scrambled = {"Start Scrambled", "Scrambled", &Window1::Start1a, &Window1::Start1,
-                        &Window1::MakeColorsScrambled, &Module1::TotalTime1,
-                        &Module1::MyScrambledTime, &Window1::ScrambledTime};
+const Mode Normal = {"Start Normal",         "Normal",
+                     &Window1::Start1,       &Window1::Start1a,
+                     &Window1::MakeColors,   &Module1::TotalTime,
+                     &Module1::MyNormalTime, &Window1::NormalTime};
+const Mode Scrambled = {"Start Scrambled",
+                        "Scrambled",
+                        &Window1::Start1a,
+                        &Window1::Start1,
+                        &Window1::MakeColorsScrambled,
+                        &Module1::TotalTime1,
+                        &Module1::MyScrambledTime,
+                        &Window1::ScrambledTime};
 
 void toggleRun(class Window1& w, const Mode& mode) {
     fw::PushButton* own = (w.*mode.ownButton)();

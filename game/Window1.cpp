@@ -12,7 +12,9 @@
 const char* const Window1::OrderPageURL =
     "https://order.payments.example/buy?product=QRVX-120&lang=en";
 
-class Window1* Window1() { return fw::SharedInstance<class Window1>(); }
+class Window1* Window1() {
+    return fw::SharedInstance<class Window1>();
+}
 
 void Window1::Layout() {
     SetMenuBar(MenuBar1());
@@ -32,12 +34,18 @@ namespace {
 std::unique_ptr<fw::Control> makeControl(Window1Layout::Kind kind, fw::Window& owner) {
     using Kind = Window1Layout::Kind;
     switch (kind) {
-    case Kind::Rectangle: return std::make_unique<fw::Rectangle>(owner);
-    case Kind::Canvas: return std::make_unique<fw::Canvas>(owner);
-    case Kind::Separator: return std::make_unique<fw::Separator>(owner);
-    case Kind::PushButton: return std::make_unique<fw::PushButton>(owner);
-    case Kind::Label: return std::make_unique<fw::Label>(owner);
-    case Kind::Timer: return std::make_unique<fw::Timer>(owner);
+    case Kind::Rectangle:
+        return std::make_unique<fw::Rectangle>(owner);
+    case Kind::Canvas:
+        return std::make_unique<fw::Canvas>(owner);
+    case Kind::Separator:
+        return std::make_unique<fw::Separator>(owner);
+    case Kind::PushButton:
+        return std::make_unique<fw::PushButton>(owner);
+    case Kind::Label:
+        return std::make_unique<fw::Label>(owner);
+    case Kind::Timer:
+        return std::make_unique<fw::Timer>(owner);
     }
     return nullptr;
 }
@@ -50,8 +58,8 @@ void Window1::CreateControlRows(int first, int last) {
         auto made = makeControl(row.kind, *this);
         made->Index = row.index < 0 ? fw::NoIndex : row.index;
         AddControl(row.name, std::move(made));
-        fw::Control* control = row.index < 0 ? ControlByName(row.name)
-                                             : ControlByNameIndex(row.name, row.index);
+        fw::Control* control =
+            row.index < 0 ? ControlByName(row.name) : ControlByNameIndex(row.name, row.index);
         if (auto* button = dynamic_cast<fw::PushButton*>(control)) {
             button->SetTextSize(row.size);
             button->SetTextUnit(0);
@@ -82,13 +90,11 @@ void Window1::WireEvents(const QString& name, int index) {
         {"ShowAnswer", &Window1::ShowAnswer_Action},
         {"SupportButton", &Window1::SupportButton_Action}};
 
-    if (index >= 0)
-        return; // the frames take no events
+    if (index >= 0) return; // the frames take no events
     if (name.startsWith("Canvas")) {
         const int number = name.mid(6).toInt();
         fw::Canvas* canvas = ControlAs<fw::Canvas>(name);
-        const PaintHandler handler =
-            number < 10 ? wordPaint[number - 1] : memoryPaint[number - 11];
+        const PaintHandler handler = number < 10 ? wordPaint[number - 1] : memoryPaint[number - 11];
         canvas->Paint = [this, handler](fw::Graphics& g) { (this->*handler)(g); };
     } else if (name == "Cover") {
         fw::Canvas* cover = ControlAs<fw::Canvas>(name);
@@ -119,8 +125,7 @@ void Window1::Event_Close() { fw::Application::Quit(0); }
 void Window1::SupportButton_Action(fw::PushButton&) { fw::ShowURL(OrderPageURL); }
 
 fw::MenuItem* Window1::MenuItemNamed(const char* name) const {
-    if (!MenuBar())
-        throw fw::ControlLookupError("the main window has no menu bar");
+    if (!MenuBar()) throw fw::ControlLookupError("the main window has no menu bar");
     return MenuBar()->Lookup(name);
 }
 

@@ -23,12 +23,20 @@ public:
     QString ClassName() const override { return RegisteredName; }
 
     // Controls, by their names.
-    fw::Rectangle* Rectangle1(int index) const { return ControlAs<fw::Rectangle>("Rectangle1", index); }
-    fw::Rectangle* Rectangle2(int index) const { return ControlAs<fw::Rectangle>("Rectangle2", index); }
+    fw::Rectangle* Rectangle1(int index) const {
+        return ControlAs<fw::Rectangle>("Rectangle1", index);
+    }
+    fw::Rectangle* Rectangle2(int index) const {
+        return ControlAs<fw::Rectangle>("Rectangle2", index);
+    }
     fw::Canvas* Cover() const { return ControlAs<fw::Canvas>("Cover"); }
     // Word cell i (0 to 8) is Canvas1 to Canvas9, memory cell i is Canvas11 to Canvas19.
-    fw::Canvas* WordCell(int i) const { return ControlAs<fw::Canvas>(QString("Canvas%1").arg(i + 1)); }
-    fw::Canvas* MemoryCell(int i) const { return ControlAs<fw::Canvas>(QString("Canvas%1").arg(i + 11)); }
+    fw::Canvas* WordCell(int i) const {
+        return ControlAs<fw::Canvas>(QString("Canvas%1").arg(i + 1));
+    }
+    fw::Canvas* MemoryCell(int i) const {
+        return ControlAs<fw::Canvas>(QString("Canvas%1").arg(i + 11));
+    }
     fw::Separator* Separator1() const { return ControlAs<fw::Separator>("Separator1"); }
     fw::PushButton* Start1() const { return ControlAs<fw::PushButton>("Start1"); }
     fw::PushButton* Start2() const { return ControlAs<fw::PushButton>("Start2"); }

@@ -96,12 +96,18 @@ QByteArray RecordOf(const Row& row) {
     p.enabled = row.enabled;
     const fw::TextSettings arialBold;
     switch (row.kind) {
-    case Kind::Rectangle: return fw::RectangleRecord(p);
-    case Kind::Canvas: return fw::CanvasRecord(p);
-    case Kind::Separator: return fw::SeparatorRecord(p);
-    case Kind::PushButton: return fw::PushButtonRecord(p, row.text, arialBold);
-    case Kind::Label: return fw::LabelRecord(p, row.text, row.align, arialBold);
-    case Kind::Timer: return fw::TimerRecord(0, 1000);
+    case Kind::Rectangle:
+        return fw::RectangleRecord(p);
+    case Kind::Canvas:
+        return fw::CanvasRecord(p);
+    case Kind::Separator:
+        return fw::SeparatorRecord(p);
+    case Kind::PushButton:
+        return fw::PushButtonRecord(p, row.text, arialBold);
+    case Kind::Label:
+        return fw::LabelRecord(p, row.text, row.align, arialBold);
+    case Kind::Timer:
+        return fw::TimerRecord(0, 1000);
     }
     return {};
 }

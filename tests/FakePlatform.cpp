@@ -8,16 +8,13 @@ FakePlatform::~FakePlatform() { fw::Platform::Install(nullptr); }
 
 void FakePlatform::MsgBox(const QString& text) {
     messages << text;
-    if (whileModal)
-        whileModal();
+    if (whileModal) whileModal();
 }
 
 fw::DialogButton FakePlatform::ShowMessageDialog(const fw::MessageDialogRequest& request) {
     dialogs.push_back(request);
-    if (whileModal)
-        whileModal();
-    if (dialogAnswers.empty())
-        return fw::DialogButton::Cancel;
+    if (whileModal) whileModal();
+    if (dialogAnswers.empty()) return fw::DialogButton::Cancel;
     const fw::DialogButton answer = dialogAnswers.front();
     dialogAnswers.pop_front();
     return answer;

@@ -33,7 +33,7 @@ public:
 
     // How the test answers.
     std::int64_t ticks = 1000;
-    std::deque<fw::DialogButton> dialogAnswers; // Cancel when empty
+    std::deque<fw::DialogButton> dialogAnswers;                  // Cancel when empty
     std::function<std::unique_ptr<QPagedPaintDevice>()> printer; // none: the user cancels
     QHash<QString, fw::HostAndPort> hosts;
     // Runs inside each message box or dialog, while it is "on screen".
