@@ -2,6 +2,7 @@
 #include "framework/Application.h"
 
 #include "BuildVersion.h"
+#include "framework/Window.h"
 
 #include <QCoreApplication>
 
@@ -16,6 +17,8 @@ Application* GetAppObject() { return appObject; }
 
 void Application::AddMenuHandler(const QString& itemName, std::function<bool()> handler) {
     menuHandlers.Add(itemName, std::move(handler));
+    for (Window* window : OpenWindows())
+        window->UpdateMenus();
 }
 
 bool Application::HasMenuHandler(const QString& itemName) const {

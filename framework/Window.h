@@ -61,6 +61,8 @@ public:
     bool HasMenuHandler(const QString& itemName) const;
     // Runs the window's handler for the item; false when it has none.
     bool HandleMenu(const QString& itemName);
+    // Enables the items of the window's bar that something can act on now.
+    void UpdateMenus();
 
     // The top-level widget, and the content area that controls lie in.
     QWidget* Widget() const { return top; }
@@ -79,7 +81,6 @@ private:
     static constexpr int NoIndexValue = std::numeric_limits<int>::min();
     friend class WindowWidget;
     void ClosedByUser();
-    void UpdateMenus();
     void ApplyFrame();
     void ApplyTabOrder();
     PushButton* ButtonWhere(bool (PushButton::*flag)() const) const;

@@ -118,6 +118,7 @@ private Q_SLOTS:
     void mainWindowMenuItemAccessors();
     void itemIsEnabledWhenSomethingCanActOnIt();
     void choosingAnItemRunsTheAppHandler();
+    void appHandlerAddedLaterEnablesOpenWindowsItem();
     void windowHandlerTakesPrecedence();
     void windowHandlerEnablesItsItemOnceBuilt();
     void editItemsFollowTheFocusedTextControl();
@@ -241,6 +242,23 @@ void TestMenus::choosingAnItemRunsTheAppHandler() {
     QAction* checkNow = actionNamed(run.window, "CheckForUpdateCheckNow");
     QVERIFY(checkNow->isEnabled());
     checkNow->trigger();
+    QCOMPARE(ran, 1);
+}
+
+// appHandlerLeftItemDisabled: an item stayed disabled, shortcut and all, until
+// its menu was opened, when the App's handler came after the window.
+void TestMenus::appHandlerAddedLaterEnablesOpenWindowsItem() {
+    FakePlatform platform;
+    ProgramRun run;
+    QAction* undo = actionNamed(run.window, "EditUndo");
+    QVERIFY(!undo->isEnabled());
+    int ran = 0;
+    App()->AddMenuHandler("EditUndo", [&ran] {
+        ++ran;
+        return true;
+    });
+    QVERIFY(undo->isEnabled());
+    undo->trigger();
     QCOMPARE(ran, 1);
 }
 
