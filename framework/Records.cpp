@@ -25,6 +25,17 @@ void font(LayoutRecord& r, const TextSettings& t) {
         .Boolean("Underline", false);
 }
 
+// The entries that canvases and progress bars list alike after their placement.
+void focusable(LayoutRecord& r, const Placement& p) {
+    r.Integer("TabPanelIndex", 0)
+        .Integer("TabIndex", p.tabIndex)
+        .Boolean("TabStop", true)
+        .Boolean("Visible", true)
+        .String("HelpTag", {})
+        .Boolean("AutoDeactivate", true)
+        .Boolean("Enabled", p.enabled);
+}
+
 } // namespace
 
 Placement At(const QString& name, int left, int top, int width, int height, int tabIndex) {
@@ -84,14 +95,8 @@ QByteArray RectangleRecord(const Placement& p) {
 QByteArray CanvasRecord(const Placement& p) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tabIndex)
-        .Boolean("TabStop", true)
-        .Boolean("Visible", true)
-        .String("HelpTag", {})
-        .Boolean("AutoDeactivate", true)
-        .Boolean("Enabled", p.enabled)
-        .Boolean("UseFocusRing", true)
+    focusable(r, p);
+    r.Boolean("UseFocusRing", true)
         .Boolean("AcceptFocus", false)
         .Boolean("AcceptTabs", false)
         .Boolean("DoubleBuffer", false)
@@ -158,16 +163,8 @@ QByteArray LabelRecord(const Placement& p, const QString& text, int align,
 QByteArray ProgressBarRecord(const Placement& p, int maximum, int value) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tabIndex)
-        .Boolean("TabStop", true)
-        .Boolean("Visible", true)
-        .String("HelpTag", {})
-        .Boolean("AutoDeactivate", true)
-        .Boolean("Enabled", p.enabled)
-        .Integer("Maximum", maximum)
-        .Integer("Value", value)
-        .String("InitialParent", p.inside);
+    focusable(r, p);
+    r.Integer("Maximum", maximum).Integer("Value", value).String("InitialParent", p.inside);
     return r.Bytes();
 }
 

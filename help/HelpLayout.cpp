@@ -18,12 +18,7 @@ QByteArray WindowRecord() {
 
 // A margin of 20 on every side of the window.
 QByteArray TextArea1Record() {
-    fw::Placement p;
-    p.name = QStringLiteral("TextArea1");
-    p.left = 20;
-    p.top = 20;
-    p.width = 360;
-    p.height = 324;
+    const fw::Placement p = fw::At(QStringLiteral("TextArea1"), 20, 20, 360, 324, 0);
     fw::TextSettings systemFont;
     systemFont.font = QStringLiteral("System");
     systemFont.bold = false;
