@@ -4,6 +4,7 @@
 #include "framework/Graphics.h"
 
 #include <QMouseEvent>
+#include <QPaintEvent>
 #include <QPainter>
 #include <QWidget>
 
@@ -16,12 +17,13 @@ public:
     explicit CanvasWidget(Canvas& owner) : canvas(owner) {}
 
 protected:
-    void paintEvent(QPaintEvent*) override {
+    void paintEvent(QPaintEvent* event) override {
         if (!canvas.Paint) return;
         QPainter painter(this);
         painter.setRenderHint(QPainter::TextAntialiasing);
         Graphics g(painter);
-        canvas.Paint(g);
+        const QRegion& region = event->region();
+        canvas.Paint(g, std::vector<QRect>(region.begin(), region.end()));
     }
 
     void mousePressEvent(QMouseEvent* event) override {

@@ -4,6 +4,9 @@
 
 #include "framework/Control.h"
 
+#include <QRect>
+#include <vector>
+
 namespace fw {
 
 class Graphics;
@@ -12,7 +15,8 @@ class Canvas : public RectControl {
 public:
     explicit Canvas(Window& ownerWindow);
 
-    std::function<void(Graphics&)> Paint;
+    // The areas are the parts of the canvas that need drawing again.
+    std::function<void(Graphics& g, const std::vector<QRect>& areas)> Paint;
     // x and y from the canvas's top left corner; true when handled.
     std::function<bool(int x, int y)> MouseDown;
 

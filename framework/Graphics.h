@@ -20,8 +20,9 @@ public:
     bool Bold = false;
     QColor ForeColor = Qt::black;
 
-    // Draws text with its baseline at y and its left edge at x; never wraps.
-    void DrawString(const QString& text, int x, int y);
+    // Draws text with its baseline at y and its left edge at x. The program
+    // never wraps (a wrap width of 0) nor condenses its text, so neither is offered.
+    void DrawString(const QString& text, int x, int y, int wrapWidth = 0, bool condense = false);
     // Ends the page; later drawing goes to a new one.
     void NextPage();
 

@@ -60,8 +60,7 @@ void RegisterClass(const QString& className) { registeredClasses.insert(classNam
 
 Window* GetImplicitWindow(const QString& className) {
     if (!registeredClasses.contains(className))
-        throw ControlLookupError("window class '" + className.toStdString() +
-                                 "' was never registered");
+        throw LookupError("window class '" + className.toStdString() + "' was never registered");
     for (Window* w : openWindows)
         if (w->ClassName() == className) return w;
     return nullptr;

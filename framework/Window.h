@@ -9,6 +9,7 @@
 
 #include "framework/LayoutRecord.h"
 #include "framework/MenuHandlers.h"
+#include "framework/MenuItem.h"
 
 #include <QObject>
 #include <QPointer>
@@ -26,7 +27,6 @@ class QWidget;
 namespace fw {
 
 class Control;
-class MenuBar;
 class MenuBarView;
 class PushButton;
 
@@ -50,6 +50,9 @@ public:
     QString Title() const;
     fw::MenuBar* MenuBar() const { return menuBar; }
     void SetMenuBar(fw::MenuBar* bar);
+    // The item of that name and class on the window's menu bar; a missing or
+    // mistyped one, or no bar at all, is a programming error.
+    template <class T = MenuItem> T* MenuItemAs(const QString& name) const;
 
     void AddControl(const QString& name, std::unique_ptr<Control> control);
     Control* ControlByName(const QString& name) const;
@@ -122,7 +125,8 @@ template <class W> W* SharedInstance() {
     return window;
 }
 
-class ControlLookupError : public std::runtime_error {
+// A control, menu item or window class that is not there, or not of the class asked for.
+class LookupError : public std::runtime_error {
 public:
     using std::runtime_error::runtime_error;
 };
@@ -131,8 +135,17 @@ template <class T> T* Window::ControlAs(const QString& name, int index) const {
     Control* c = index == NoIndexValue ? ControlByName(name) : ControlByNameIndex(name, index);
     T* typed = dynamic_cast<T*>(c);
     if (!typed)
-        throw ControlLookupError("window " + ClassName().toStdString() + " has no control '" +
-                                 name.toStdString() + "' of the expected class");
+        throw LookupError("window " + ClassName().toStdString() + " has no control '" +
+                          name.toStdString() + "' of the expected class");
+    return typed;
+}
+
+template <class T> T* Window::MenuItemAs(const QString& name) const {
+    if (!menuBar) throw LookupError("window " + ClassName().toStdString() + " has no menu bar");
+    T* typed = dynamic_cast<T*>(menuBar->Lookup(name));
+    if (!typed)
+        throw LookupError("the menu bar of window " + ClassName().toStdString() + " has no item '" +
+                          name.toStdString() + "' of the expected class");
     return typed;
 }
 

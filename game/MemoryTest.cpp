@@ -120,12 +120,12 @@ void Window1::PaintMemoryCell(fw::Graphics& g, int cell) {
     g.DrawString(DisplayNumber(cell), 35, 65);
 }
 
-void Window1::Canvas11_Paint(fw::Graphics& g) { PaintMemoryCell(g, 0); }
-void Window1::Canvas12_Paint(fw::Graphics& g) { PaintMemoryCell(g, 1); }
-void Window1::Canvas13_Paint(fw::Graphics& g) { PaintMemoryCell(g, 2); }
-void Window1::Canvas14_Paint(fw::Graphics& g) { PaintMemoryCell(g, 3); }
-void Window1::Canvas15_Paint(fw::Graphics& g) { PaintMemoryCell(g, 4); }
-void Window1::Canvas16_Paint(fw::Graphics& g) { PaintMemoryCell(g, 5); }
-void Window1::Canvas17_Paint(fw::Graphics& g) { PaintMemoryCell(g, 6); }
-void Window1::Canvas18_Paint(fw::Graphics& g) { PaintMemoryCell(g, 7); }
-void Window1::Canvas19_Paint(fw::Graphics& g) { PaintMemoryCell(g, 8); }
+void Window1::Canvas11_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 0); }
+void Window1::Canvas12_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 1); }
+void Window1::Canvas13_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 2); }
+void Window1::Canvas14_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 3); }
+void Window1::Canvas15_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 4); }
+void Window1::Canvas16_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 5); }
+void Window1::Canvas17_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 6); }
+void Window1::Canvas18_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 7); }
+void Window1::Canvas19_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 8); }

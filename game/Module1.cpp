@@ -38,12 +38,19 @@ void Init() {
     Jumble.Clear();
 }
 
+// The arrays and TakeThis, in their fixed order; the numbers and the flag have
+// nothing to release.
 void Exit() {
-    Init();
+    MyColor.Clear();
+    ColorSet.Clear();
+    ColorName.Clear();
+    NumberSet.Clear();
+    DisplayNumber.Clear();
+    CorrectAnswer.Clear();
     TakeThis.clear();
-    MyNormalTime = MyScrambledTime = StartTime = EndTime = TotalTime = TotalTime1 = 0.0;
-    StopFlag = false;
-    AnswerNo = CorrectAnswers = 0;
+    MyAnswer.Clear();
+    ClearAnswer.Clear();
+    Jumble.Clear();
 }
 
 } // namespace Module1

@@ -35,7 +35,7 @@ extern QString TakeThis;                     // "1" to "9": the memory cell last
 
 // Creates the arrays, every element empty; at program start.
 void Init();
-// Empties everything again; at program end.
+// Empties the arrays and TakeThis again; at program end.
 void Exit();
 
 } // namespace Module1

@@ -104,12 +104,12 @@ void Window1::PaintWordCell(fw::Graphics& g, int cell) {
     g.DrawString(Module1::ColorName(cell), 3, 60);
 }
 
-void Window1::Canvas1_Paint(fw::Graphics& g) { PaintWordCell(g, 0); }
-void Window1::Canvas2_Paint(fw::Graphics& g) { PaintWordCell(g, 1); }
-void Window1::Canvas3_Paint(fw::Graphics& g) { PaintWordCell(g, 2); }
-void Window1::Canvas4_Paint(fw::Graphics& g) { PaintWordCell(g, 3); }
-void Window1::Canvas5_Paint(fw::Graphics& g) { PaintWordCell(g, 4); }
-void Window1::Canvas6_Paint(fw::Graphics& g) { PaintWordCell(g, 5); }
-void Window1::Canvas7_Paint(fw::Graphics& g) { PaintWordCell(g, 6); }
-void Window1::Canvas8_Paint(fw::Graphics& g) { PaintWordCell(g, 7); }
-void Window1::Canvas9_Paint(fw::Graphics& g) { PaintWordCell(g, 8); }
+void Window1::Canvas1_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 0); }
+void Window1::Canvas2_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 1); }
+void Window1::Canvas3_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 2); }
+void Window1::Canvas4_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 3); }
+void Window1::Canvas5_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 4); }
+void Window1::Canvas6_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 5); }
+void Window1::Canvas7_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 6); }
+void Window1::Canvas8_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 7); }
+void Window1::Canvas9_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 8); }

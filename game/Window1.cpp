@@ -73,7 +73,7 @@ void Window1::CreateControlRows(int first, int last) {
 }
 
 void Window1::WireEvents(const QString& name, int index) {
-    using PaintHandler = void (Window1::*)(fw::Graphics&);
+    using PaintHandler = void (Window1::*)(fw::Canvas&, fw::Graphics&, const Areas&);
     static const PaintHandler wordPaint[9] = {
         &Window1::Canvas1_Paint, &Window1::Canvas2_Paint, &Window1::Canvas3_Paint,
         &Window1::Canvas4_Paint, &Window1::Canvas5_Paint, &Window1::Canvas6_Paint,
@@ -95,7 +95,9 @@ void Window1::WireEvents(const QString& name, int index) {
         const int number = name.mid(6).toInt();
         fw::Canvas* canvas = ControlAs<fw::Canvas>(name);
         const PaintHandler handler = number < 10 ? wordPaint[number - 1] : memoryPaint[number - 11];
-        canvas->Paint = [this, handler](fw::Graphics& g) { (this->*handler)(g); };
+        canvas->Paint = [this, canvas, handler](fw::Graphics& g, const Areas& areas) {
+            (this->*handler)(*canvas, g, areas);
+        };
     } else if (name == "Cover") {
         fw::Canvas* cover = ControlAs<fw::Canvas>(name);
         cover->MouseDown = [this, cover](int x, int y) { return Cover_MouseDown(*cover, x, y); };
@@ -123,16 +125,3 @@ void Window1::Event_Open() { MakeColors(); }
 void Window1::Event_Close() { fw::Application::Quit(0); }
 
 void Window1::SupportButton_Action(fw::PushButton&) { fw::ShowURL(OrderPageURL); }
-
-fw::MenuItem* Window1::MenuItemNamed(const char* name) const {
-    if (!MenuBar()) throw fw::ControlLookupError("the main window has no menu bar");
-    return MenuBar()->Lookup(name);
-}
-
-fw::AppleMenuItem* Window1::HelpAbout() const {
-    return dynamic_cast<fw::AppleMenuItem*>(MenuItemNamed("HelpAbout"));
-}
-
-fw::QuitMenuItem* Window1::FileQuit() const {
-    return dynamic_cast<fw::QuitMenuItem*>(MenuItemNamed("FileQuit"));
-}

@@ -30,6 +30,24 @@ public:
         return ControlAs<fw::Rectangle>("Rectangle2", index);
     }
     fw::Canvas* Cover() const { return ControlAs<fw::Canvas>("Cover"); }
+    fw::Canvas* Canvas1() const { return ControlAs<fw::Canvas>("Canvas1"); }
+    fw::Canvas* Canvas2() const { return ControlAs<fw::Canvas>("Canvas2"); }
+    fw::Canvas* Canvas3() const { return ControlAs<fw::Canvas>("Canvas3"); }
+    fw::Canvas* Canvas4() const { return ControlAs<fw::Canvas>("Canvas4"); }
+    fw::Canvas* Canvas5() const { return ControlAs<fw::Canvas>("Canvas5"); }
+    fw::Canvas* Canvas6() const { return ControlAs<fw::Canvas>("Canvas6"); }
+    fw::Canvas* Canvas7() const { return ControlAs<fw::Canvas>("Canvas7"); }
+    fw::Canvas* Canvas8() const { return ControlAs<fw::Canvas>("Canvas8"); }
+    fw::Canvas* Canvas9() const { return ControlAs<fw::Canvas>("Canvas9"); }
+    fw::Canvas* Canvas11() const { return ControlAs<fw::Canvas>("Canvas11"); }
+    fw::Canvas* Canvas12() const { return ControlAs<fw::Canvas>("Canvas12"); }
+    fw::Canvas* Canvas13() const { return ControlAs<fw::Canvas>("Canvas13"); }
+    fw::Canvas* Canvas14() const { return ControlAs<fw::Canvas>("Canvas14"); }
+    fw::Canvas* Canvas15() const { return ControlAs<fw::Canvas>("Canvas15"); }
+    fw::Canvas* Canvas16() const { return ControlAs<fw::Canvas>("Canvas16"); }
+    fw::Canvas* Canvas17() const { return ControlAs<fw::Canvas>("Canvas17"); }
+    fw::Canvas* Canvas18() const { return ControlAs<fw::Canvas>("Canvas18"); }
+    fw::Canvas* Canvas19() const { return ControlAs<fw::Canvas>("Canvas19"); }
     // Word cell i (0 to 8) is Canvas1 to Canvas9, memory cell i is Canvas11 to Canvas19.
     fw::Canvas* WordCell(int i) const {
         return ControlAs<fw::Canvas>(QString("Canvas%1").arg(i + 1));
@@ -60,38 +78,41 @@ public:
     fw::Label* Status2() const { return ControlAs<fw::Label>("Status2"); }
 
     // Menu items of the window's bar, by their names.
-    fw::MenuItem* HelpMenu() const { return MenuItemNamed("HelpMenu"); }
-    fw::AppleMenuItem* HelpAbout() const;
-    fw::MenuItem* HelpShow() const { return MenuItemNamed("HelpShow"); }
-    fw::MenuItem* CheckForUpdateMenu() const { return MenuItemNamed("CheckForUpdateMenu"); }
-    fw::MenuItem* CheckForUpdateCheckNow() const { return MenuItemNamed("CheckForUpdateCheckNow"); }
-    fw::MenuItem* EditMenu() const { return MenuItemNamed("EditMenu"); }
-    fw::MenuItem* EditSelectAll() const { return MenuItemNamed("EditSelectAll"); }
-    fw::MenuItem* UntitledMenu0() const { return MenuItemNamed("UntitledMenu0"); }
-    fw::MenuItem* EditClear() const { return MenuItemNamed("EditClear"); }
-    fw::MenuItem* EditPaste() const { return MenuItemNamed("EditPaste"); }
-    fw::MenuItem* EditCopy() const { return MenuItemNamed("EditCopy"); }
-    fw::MenuItem* EditCut() const { return MenuItemNamed("EditCut"); }
-    fw::MenuItem* UntitledMenu1() const { return MenuItemNamed("UntitledMenu1"); }
-    fw::MenuItem* EditUndo() const { return MenuItemNamed("EditUndo"); }
-    fw::MenuItem* FileMenu() const { return MenuItemNamed("FileMenu"); }
-    fw::QuitMenuItem* FileQuit() const;
-    fw::MenuItem* FilePrintHelp() const { return MenuItemNamed("FilePrintHelp"); }
+    fw::MenuItem* HelpMenu() const { return MenuItemAs("HelpMenu"); }
+    fw::AppleMenuItem* HelpAbout() const { return MenuItemAs<fw::AppleMenuItem>("HelpAbout"); }
+    fw::MenuItem* HelpShow() const { return MenuItemAs("HelpShow"); }
+    fw::MenuItem* CheckForUpdateMenu() const { return MenuItemAs("CheckForUpdateMenu"); }
+    fw::MenuItem* CheckForUpdateCheckNow() const { return MenuItemAs("CheckForUpdateCheckNow"); }
+    fw::MenuItem* EditMenu() const { return MenuItemAs("EditMenu"); }
+    fw::MenuItem* EditSelectAll() const { return MenuItemAs("EditSelectAll"); }
+    fw::MenuItem* UntitledMenu0() const { return MenuItemAs("UntitledMenu0"); }
+    fw::MenuItem* EditClear() const { return MenuItemAs("EditClear"); }
+    fw::MenuItem* EditPaste() const { return MenuItemAs("EditPaste"); }
+    fw::MenuItem* EditCopy() const { return MenuItemAs("EditCopy"); }
+    fw::MenuItem* EditCut() const { return MenuItemAs("EditCut"); }
+    fw::MenuItem* UntitledMenu1() const { return MenuItemAs("UntitledMenu1"); }
+    fw::MenuItem* EditUndo() const { return MenuItemAs("EditUndo"); }
+    fw::MenuItem* FileMenu() const { return MenuItemAs("FileMenu"); }
+    fw::QuitMenuItem* FileQuit() const { return MenuItemAs<fw::QuitMenuItem>("FileQuit"); }
+    fw::MenuItem* FilePrintHelp() const { return MenuItemAs("FilePrintHelp"); }
+
+    // What a canvas's Paint handler is asked to draw again; the cells draw whole.
+    using Areas = std::vector<QRect>;
 
     // The colour-word reading test.
     void MakeColors();
     void MakeColorsScrambled();
     void Start1_Action(fw::PushButton& button);
     void Start1a_Action(fw::PushButton& button);
-    void Canvas1_Paint(fw::Graphics& g);
-    void Canvas2_Paint(fw::Graphics& g);
-    void Canvas3_Paint(fw::Graphics& g);
-    void Canvas4_Paint(fw::Graphics& g);
-    void Canvas5_Paint(fw::Graphics& g);
-    void Canvas6_Paint(fw::Graphics& g);
-    void Canvas7_Paint(fw::Graphics& g);
-    void Canvas8_Paint(fw::Graphics& g);
-    void Canvas9_Paint(fw::Graphics& g);
+    void Canvas1_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas2_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas3_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas4_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas5_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas6_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas7_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas8_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas9_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
 
     // The memory test.
     void Start2_Action(fw::PushButton& button);
@@ -100,15 +121,15 @@ public:
     bool Cover_MouseDown(fw::Canvas& canvas, int x, int y);
     void UpDateAnswers();
     void ShowAnswer_Action(fw::PushButton& button);
-    void Canvas11_Paint(fw::Graphics& g);
-    void Canvas12_Paint(fw::Graphics& g);
-    void Canvas13_Paint(fw::Graphics& g);
-    void Canvas14_Paint(fw::Graphics& g);
-    void Canvas15_Paint(fw::Graphics& g);
-    void Canvas16_Paint(fw::Graphics& g);
-    void Canvas17_Paint(fw::Graphics& g);
-    void Canvas18_Paint(fw::Graphics& g);
-    void Canvas19_Paint(fw::Graphics& g);
+    void Canvas11_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas12_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas13_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas14_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas15_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas16_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas17_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas18_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
+    void Canvas19_Paint(fw::Canvas& canvas, fw::Graphics& g, const Areas& areas);
 
     void SupportButton_Action(fw::PushButton& button);
     // Prints the help text (and closes the help window); always true.
@@ -129,7 +150,6 @@ private:
     void CreateControls1();
     void CreateControlRows(int first, int last);
     void WireEvents(const QString& name, int index);
-    fw::MenuItem* MenuItemNamed(const char* name) const;
     void PaintWordCell(fw::Graphics& g, int cell);
     void PaintMemoryCell(fw::Graphics& g, int cell);
 };

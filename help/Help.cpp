@@ -29,12 +29,3 @@ void Help::AddMenuHandlers(fw::Window& window) {
 }
 
 bool Help::FilePrintHelp_Action() { return PrintHelp(); }
-
-fw::MenuItem* Help::MenuItemNamed(const char* name) const {
-    if (!MenuBar()) throw fw::ControlLookupError("the help window has no menu bar");
-    return MenuBar()->Lookup(name);
-}
-
-fw::QuitMenuItem* Help::FileQuit() const {
-    return dynamic_cast<fw::QuitMenuItem*>(MenuItemNamed("FileQuit"));
-}

@@ -15,18 +15,18 @@ public:
     fw::TextArea* TextArea1() const { return ControlAs<fw::TextArea>("TextArea1"); }
 
     // Menu items of the window's bar, by their names.
-    fw::MenuItem* EditMenu() const { return MenuItemNamed("EditMenu"); }
-    fw::MenuItem* EditSelectAll() const { return MenuItemNamed("EditSelectAll"); }
-    fw::MenuItem* EditSeparator2() const { return MenuItemNamed("EditSeparator2"); }
-    fw::MenuItem* EditClear() const { return MenuItemNamed("EditClear"); }
-    fw::MenuItem* EditPaste() const { return MenuItemNamed("EditPaste"); }
-    fw::MenuItem* EditCopy() const { return MenuItemNamed("EditCopy"); }
-    fw::MenuItem* EditCut() const { return MenuItemNamed("EditCut"); }
-    fw::MenuItem* EditSeparator1() const { return MenuItemNamed("EditSeparator1"); }
-    fw::MenuItem* EditUndo() const { return MenuItemNamed("EditUndo"); }
-    fw::MenuItem* FileMenu() const { return MenuItemNamed("FileMenu"); }
-    fw::QuitMenuItem* FileQuit() const;
-    fw::MenuItem* FilePrintHelp() const { return MenuItemNamed("FilePrintHelp"); }
+    fw::MenuItem* EditMenu() const { return MenuItemAs("EditMenu"); }
+    fw::MenuItem* EditSelectAll() const { return MenuItemAs("EditSelectAll"); }
+    fw::MenuItem* EditSeparator2() const { return MenuItemAs("EditSeparator2"); }
+    fw::MenuItem* EditClear() const { return MenuItemAs("EditClear"); }
+    fw::MenuItem* EditPaste() const { return MenuItemAs("EditPaste"); }
+    fw::MenuItem* EditCopy() const { return MenuItemAs("EditCopy"); }
+    fw::MenuItem* EditCut() const { return MenuItemAs("EditCut"); }
+    fw::MenuItem* EditSeparator1() const { return MenuItemAs("EditSeparator1"); }
+    fw::MenuItem* EditUndo() const { return MenuItemAs("EditUndo"); }
+    fw::MenuItem* FileMenu() const { return MenuItemAs("FileMenu"); }
+    fw::QuitMenuItem* FileQuit() const { return MenuItemAs<fw::QuitMenuItem>("FileQuit"); }
+    fw::MenuItem* FilePrintHelp() const { return MenuItemAs("FilePrintHelp"); }
 
     // Prints the help text and closes the window; always true.
     bool FilePrintHelp_Action();
@@ -38,7 +38,6 @@ protected:
 
 private:
     void CreateControls0();
-    fw::MenuItem* MenuItemNamed(const char* name) const;
 };
 
 // The one shared help window: the open one, or a new one when none is open.

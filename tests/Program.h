@@ -4,6 +4,7 @@
 
 #include "app/Startup.h"
 #include "framework/Runtime.h"
+#include "game/Module1.h"
 #include "game/Window1.h"
 
 #include <QTest>
@@ -16,7 +17,15 @@ struct ProgramRun {
         window = Window1();
         QVERIFY(QTest::qWaitForWindowExposed(window->Widget()));
     }
-    ~ProgramRun() { finalize(); }
+    ~ProgramRun() {
+        finalize();
+        // The next run starts as a new process would: the finaliser leaves the
+        // numbers and the flag of the test state as they are.
+        Module1::MyNormalTime = Module1::MyScrambledTime = Module1::StartTime = 0.0;
+        Module1::EndTime = Module1::TotalTime = Module1::TotalTime1 = 0.0;
+        Module1::StopFlag = false;
+        Module1::AnswerNo = Module1::CorrectAnswers = 0;
+    }
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 

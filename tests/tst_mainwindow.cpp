@@ -3,6 +3,9 @@
 #include "FakePlatform.h"
 #include "Program.h"
 #include "WordCellInks.h"
+#include "framework/Font.h"
+#include "framework/Graphics.h"
+#include "framework/Text.h"
 #include "game/Module1.h"
 
 #include <QApplication>
@@ -10,6 +13,7 @@
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
+#include <QPainter>
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
@@ -53,6 +57,8 @@ private Q_SLOTS:
     void tabOrderAndFocus();
     void gridFramesAndSeparatorLook();
     void wordCellsShowNineInksInsideTheirCells();
+    void cellsDrawTheirTextInTheirTypeAndPlace();
+    void drawStringWrapsOrCondensesToItsWidth();
     void supportButtonHandsOverTheOrderPage();
     void labelTextsArePlain();
     // Last: once the application has been told to quit, no later event loop runs.
@@ -338,6 +344,79 @@ void TestMainWindow::wordCellsShowNineInksInsideTheirCells() {
             QVERIFY2(at(image, cell.right(), y) == Black, qPrintable(where));
     }
     QCOMPARE(inks.size(), 9);
+}
+
+// A word in "Arial" 26 bold with its baseline at (3, 60) in its ink; a digit in
+// the default face at 50 bold at (35, 65) in black. Another size, weight,
+// face or position draws other pixels.
+void TestMainWindow::cellsDrawTheirTextInTheirTypeAndPlace() {
+    FakePlatform fake;
+    ProgramRun run;
+    const MainWindow& w = *run.window;
+    const auto cell = [](const std::function<void(QPainter&)>& draw) {
+        QImage image(100, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::TextAntialiasing);
+        draw(painter);
+        return image;
+    };
+    const auto painted = [&](fw::Canvas* canvas) {
+        return cell([&](QPainter& p) {
+            fw::Graphics g(p);
+            canvas->Paint(g, {QRect(0, 0, 100, 100)});
+        });
+    };
+    const auto typeset = [&](const QString& text, const fw::FontSpec& font, QColor ink, QPoint at) {
+        return cell([&](QPainter& p) {
+            p.setFont(fw::MakeFont(font));
+            p.setPen(ink);
+            p.drawText(at, text);
+        });
+    };
+    fw::Canvas* const words[] = {w.Canvas1(), w.Canvas2(), w.Canvas3(), w.Canvas4(), w.Canvas5(),
+                                 w.Canvas6(), w.Canvas7(), w.Canvas8(), w.Canvas9()};
+    fw::Canvas* const digits[] = {w.Canvas11(), w.Canvas12(), w.Canvas13(),
+                                  w.Canvas14(), w.Canvas15(), w.Canvas16(),
+                                  w.Canvas17(), w.Canvas18(), w.Canvas19()};
+    for (int i = 0; i <= 8; ++i) {
+        const QString where = QString("cell %1").arg(i);
+        const QImage word =
+            typeset(Module1::ColorName(i), {"Arial", 26, true}, Module1::MyColor(i), QPoint(3, 60));
+        QVERIFY2(word != cell([](QPainter&) {}), qPrintable(where));
+        QVERIFY2(painted(words[i]) == word, qPrintable(where));
+
+        Module1::DisplayNumber(i) = fw::Str(i + 1);
+        const QImage digit =
+            typeset(fw::Str(i + 1), {"System", 50, true}, Qt::black, QPoint(35, 65));
+        QVERIFY2(painted(digits[i]) == digit, qPrintable(where));
+    }
+}
+
+// The cells never pass a wrap width; a text wider than one given goes onto
+// more lines, or, condensed, onto one line of that width.
+void TestMainWindow::drawStringWrapsOrCondensesToItsWidth() {
+    const auto inked = [](int wrapWidth, bool condense) {
+        QImage image(200, 100, QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter painter(&image);
+        fw::Graphics g(painter);
+        g.TextFont = "Arial";
+        g.TextSize = 12;
+        g.DrawString("one two three four", 10, 20, wrapWidth, condense);
+        painter.end();
+        QRect ink;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x)
+                if (at(image, x, y) != White) ink |= QRect(x, y, 1, 1);
+        return ink;
+    };
+    const QRect line = inked(0, false);
+    QVERIFY(line.width() > 60 && line.bottom() <= 23);
+    const QRect wrapped = inked(60, false);
+    QVERIFY(wrapped.bottom() > line.bottom() + 10 && wrapped.right() < 10 + 60);
+    const QRect condensed = inked(60, true);
+    QVERIFY(condensed.bottom() <= line.bottom() + 1 && condensed.right() < 10 + 60);
 }
 
 void TestMainWindow::supportButtonHandsOverTheOrderPage() {

@@ -209,6 +209,16 @@ void TestMenus::mainWindowMenuItemAccessors() {
     QVERIFY(dynamic_cast<fw::QuitMenuItem*>(w->FileQuit()));
     QCOMPARE(kindOf(w->UntitledMenu0()), QStringLiteral("item"));
     QCOMPARE(kindOf(w->UntitledMenu1()), QStringLiteral("item"));
+
+    // A missing item, or one of another class, is the framework's lookup error, never null.
+    fw::MenuItem* undo = MenuBar1()->Lookup("EditUndo");
+    undo->Name = "Gone";
+    QVERIFY_THROWS_EXCEPTION(fw::LookupError, w->EditUndo());
+    undo->Name = "EditUndo";
+    fw::MenuItem* show = MenuBar1()->Lookup("HelpShow"); // found before the real one
+    show->Name = "HelpAbout";
+    QVERIFY_THROWS_EXCEPTION(fw::LookupError, w->HelpAbout());
+    show->Name = "HelpShow";
 }
 
 void TestMenus::itemIsEnabledWhenSomethingCanActOnIt() {

@@ -227,6 +227,10 @@ void TestUpdateCheck::communicationError_data() {
         << "keep" << int(updateWindow::NotAVersionDocument);
     QTest::newRow("empty CurrentVersion")
         << check::Reply(check::Document("")) << "keep" << int(updateWindow::NotAVersionDocument);
+    // Read literally, the value would run from the 16th character to the end tag.
+    QTest::newRow("misspelt CurrentVersion start tag")
+        << check::Reply(check::Document("1.3.0").replace("<CurrentVersion>", "<CurentVersion>"))
+        << "keep" << int(updateWindow::NotAVersionDocument);
     QTest::newRow("body over 1 MiB, no length")
         << "HTTP/1.0 200 OK\r\n\r\n" + padded(check::Document("1.3.0"), 1024 * 1024 + 1) << "close"
         << int(fw::HTTPSocket::ReplyTooLarge);

@@ -94,7 +94,9 @@ void updateWindow::hp_PageReceived(fw::HTTPSocket& socket, const QString&, int s
     const QString description = returnValue(document, "Description");
     const bool free = returnValue(document, "Free") == QLatin1String("Yes");
     const QString download = returnValue(document, "DownloadURLOSX");
-    if (version.isEmpty()) {
+    // Without its start tag the version would be whatever text stands before
+    // the end tag: that is no version to offer.
+    if (version.isEmpty() || fw::InStr(document, startTag("CurrentVersion")) == 0) {
         hp_Error(socket, NotAVersionDocument);
         return;
     }
