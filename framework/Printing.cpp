@@ -43,8 +43,7 @@ std::unique_ptr<Graphics> OpenPrinterDialog() {
                                            QMarginsF(36, 36, 36, 36), QPageLayout::Point));
     }
     auto job = std::make_unique<PrintJob>(std::move(device));
-    // A device that cannot start a job (an unwritable file) prints nothing.
-    if (!job->Begin()) return nullptr;
+    if (!job->Begin()) throw PrintJobError("the print job could not begin");
     return job;
 }
 

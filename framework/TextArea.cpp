@@ -1,6 +1,7 @@
 // Text areas.
 #include "framework/TextArea.h"
 
+#include <QApplication>
 #include <QTextBlockFormat>
 #include <QTextCursor>
 #include <QTextEdit>
@@ -48,6 +49,20 @@ void TextArea::ApplyBlockFormat() {
     document->setUndoRedoEnabled(true);
 }
 
+// Without the focus, QTextEdit draws the selection in the palette's Inactive
+// highlight colours; hidden, it draws as the plain text on nothing at all.
+void TextArea::ApplyUnfocusedSelection() {
+    QPalette palette = edit->palette();
+    const QPalette shown = QApplication::palette(edit);
+    palette.setBrush(QPalette::Inactive, QPalette::Highlight,
+                     hideSelection ? QBrush(Qt::transparent)
+                                   : shown.brush(QPalette::Inactive, QPalette::Highlight));
+    palette.setBrush(QPalette::Inactive, QPalette::HighlightedText,
+                     hideSelection ? palette.brush(QPalette::Inactive, QPalette::Text)
+                                   : shown.brush(QPalette::Inactive, QPalette::HighlightedText));
+    edit->setPalette(palette);
+}
+
 std::vector<Property> TextArea::Properties() {
     std::vector<Property> p = RectControl::Properties();
     p.push_back(StringProperty("Text", [this](const QString& v) { SetText(v); }));
@@ -67,6 +82,7 @@ std::vector<Property> TextArea::Properties() {
         QPalette palette = edit->palette();
         palette.setColor(QPalette::Text, c);
         edit->setPalette(palette);
+        ApplyUnfocusedSelection(); // a hidden selection's text keeps the text colour
     }));
     p.push_back(BoolProperty("Border", [this](bool v) {
         edit->setFrameShape(v ? QFrame::StyledPanel : QFrame::NoFrame);
@@ -95,9 +111,12 @@ std::vector<Property> TextArea::Properties() {
     p.push_back(IgnoredProperty("DataField", PropertyType::String));
     // Qt has no spell checker of its own.
     p.push_back(IgnoredProperty("AutomaticallyCheckSpelling", PropertyType::Boolean));
-    // The desktop style draws the focus frame and the unfocused selection.
+    // The desktop style draws the focus frame.
     p.push_back(IgnoredProperty("UseFocusRing", PropertyType::Boolean));
-    p.push_back(IgnoredProperty("HideSelection", PropertyType::Boolean));
+    p.push_back(BoolProperty("HideSelection", [this](bool v) {
+        hideSelection = v;
+        ApplyUnfocusedSelection();
+    }));
     // The document holds styled text either way; what comes in is always plain.
     p.push_back(IgnoredProperty("Styled", PropertyType::Boolean));
     style.AddProperties(p);

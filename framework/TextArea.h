@@ -34,11 +34,14 @@ public:
 private:
     // Alignment and line spacing apply to every paragraph.
     void ApplyBlockFormat();
+    // How the selection is drawn while the area does not have the focus.
+    void ApplyUnfocusedSelection();
 
     QTextEdit* edit;
     TextStyle style;
     Qt::Alignment alignment;
     double lineSpacing = 1.0;
+    bool hideSelection = false;
 };
 
 } // namespace fw

@@ -3,6 +3,7 @@
 
 #include "framework/Date.h"
 #include "framework/Printing.h"
+#include "framework/Services.h"
 #include "framework/StyledTextPrinter.h"
 #include "framework/Text.h"
 #include "help/Help.h"
@@ -32,7 +33,13 @@ bool PrintHelp() {
     int page = 1;
 
     // The job is complete when this goes, as the routine returns.
-    const std::unique_ptr<fw::Graphics> g = fw::OpenPrinterDialog();
+    std::unique_ptr<fw::Graphics> g;
+    try {
+        g = fw::OpenPrinterDialog();
+    } catch (const fw::PrintJobError&) {
+        // Unlike a cancel, the user asked for a printout and would otherwise wait for it.
+        fw::MsgBox(QStringLiteral("The help text could not be printed."));
+    }
     if (g) {
         g->TextFont = QStringLiteral("Courier");
         g->TextSize = 10;

@@ -2,5 +2,6 @@
 // a footer of its number and the time printing began; then the help window closes.
 #pragma once
 
-// Always true: the menu command counts as handled, printed or cancelled.
+// Always true: the menu command counts as handled, printed, cancelled or refused
+// (a job that cannot begin is reported in a message box).
 bool PrintHelp();

@@ -55,6 +55,27 @@ void choose(class Help& help, const char* name) {
     if (enabledOnOpen(help, name)) item(help, name)->trigger();
 }
 
+// What the text area shows: pixels in a selection highlight (focused or not), and dark ones.
+struct Inks {
+    int highlight = 0;
+    int dark = 0;
+};
+
+Inks inksOf(QTextEdit* edit) {
+    const QPalette palette = QApplication::palette(edit);
+    const QRgb highlights[] = {palette.color(QPalette::Active, QPalette::Highlight).rgb(),
+                               palette.color(QPalette::Inactive, QPalette::Highlight).rgb()};
+    const QImage image = edit->viewport()->grab().toImage();
+    Inks inks;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const QRgb pixel = image.pixel(x, y);
+            inks.highlight += pixel == highlights[0] || pixel == highlights[1];
+            inks.dark += qGray(pixel) < 100;
+        }
+    return inks;
+}
+
 } // namespace
 
 class TestHelp : public QObject {
@@ -70,6 +91,7 @@ private Q_SLOTS:
     void closingDiscardsEdits();
     void menuBarHasFileAndEditOnly();
     void editItemsActOnTheTextArea();
+    void selectionIsHiddenWhileTextAreaHasNoFocus();
 };
 
 void TestHelp::helpTextHasItsForm() {
@@ -262,6 +284,27 @@ void TestHelp::editItemsActOnTheTextArea() {
     choose(*help, "EditSelectAll");
     choose(*help, "EditClear");
     QCOMPARE(help->TextArea1()->Text(), QString());
+}
+
+// Without HideSelection the selection stays highlighted while the focus is elsewhere.
+void TestHelp::selectionIsHiddenWhileTextAreaHasNoFocus() {
+    FakePlatform fake;
+    ProgramRun run;
+    class Help* help = showHelp(run);
+    QVERIFY(help);
+    QTextEdit* edit = focusText(*help);
+    choose(*help, "EditSelectAll");
+    QVERIFY(inksOf(edit).highlight > 10000);
+
+    edit->clearFocus();
+    const Inks unfocused = inksOf(edit);
+    QCOMPARE(unfocused.highlight, 0);
+    QVERIFY2(unfocused.dark > 2000, qPrintable(QString::number(unfocused.dark)));
+    QVERIFY(edit->textCursor().hasSelection());
+
+    edit->setFocus();
+    QVERIFY(edit->hasFocus());
+    QVERIFY(inksOf(edit).highlight > 10000);
 }
 
 QTEST_MAIN(TestHelp)

@@ -78,6 +78,7 @@ private Q_SLOTS:
     void printHelpItemPrintsFromEitherWindow();
     void cancelPrintsNothingAndClosesHelp_data();
     void cancelPrintsNothingAndClosesHelp();
+    void refusedJobSaysSoPrintsNothingAndClosesHelp();
 };
 
 void TestPrinting::printsEveryPageWithItsFooter_data() {
@@ -267,9 +268,31 @@ void TestPrinting::cancelPrintsNothingAndClosesHelp() {
 
     QVERIFY(result);
     QCOMPARE(fake.printerDialogs, 1);
+    QVERIFY(fake.messages.isEmpty()); // the user chose this; nothing to tell
     QVERIFY(!helpIsOpen());
     for (QWidget* w : QApplication::topLevelWidgets())
         QVERIFY(w->windowTitle() != "Help" || !w->isVisible());
+}
+
+// Without the message a job that the printer refuses ends as silently as a cancel.
+void TestPrinting::refusedJobSaysSoPrintsNothingAndClosesHelp() {
+    FakePlatform fake;
+    ProgramRun run;
+    QTemporaryDir dir;
+    const QString file = dir.filePath("no such folder/printed.pdf");
+    fake.printer = [file]() -> std::unique_ptr<QPagedPaintDevice> {
+        auto printer = std::make_unique<QPrinter>();
+        printer->setOutputFormat(QPrinter::PdfFormat);
+        printer->setOutputFileName(file);
+        return printer;
+    };
+    QVERIFY(!helpIsOpen());
+
+    QVERIFY(run.window->FilePrintHelp_Action());
+
+    QCOMPARE(fake.messages, QStringList{"The help text could not be printed."});
+    QVERIFY(!helpIsOpen());
+    QVERIFY(!QFile::exists(file));
 }
 
 QTEST_MAIN(TestPrinting)
