@@ -6,6 +6,8 @@
 #include "help/Help.h"
 #include "update/selfTest.h"
 
+namespace Quorvex {
+
 App::App() = default;
 
 void App::Event_Open() {
@@ -15,20 +17,20 @@ void App::Event_Open() {
 }
 
 bool App::HelpAbout_Action() {
-    AboutBox()->Show();
+    ::AboutBox()->Show();
     return false;
 }
 
 bool App::HelpShow_Action() {
-    Help()->Show();
+    ::Help()->Show();
     return false;
 }
 
 bool App::CheckForUpdateCheckNow_Action() {
-    selfTest()->Show();
+    ::selfTest()->Show();
     return false;
 }
 
-class App* App() {
-    return static_cast<class App*>(fw::GetAppObject());
-}
+} // namespace Quorvex
+
+Quorvex::App* App() { return static_cast<Quorvex::App*>(fw::GetAppObject()); }

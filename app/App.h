@@ -4,6 +4,10 @@
 
 #include "framework/Application.h"
 
+// The program's classes live in this namespace, so that each class's accessor,
+// outside it, can have the class's own name.
+namespace Quorvex {
+
 class App : public fw::Application {
 public:
     App();
@@ -18,8 +22,7 @@ protected:
     void Event_Open() override;
 };
 
+} // namespace Quorvex
+
 // The registered application object.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named like its class
-App* App();
-#pragma GCC diagnostic pop
+Quorvex::App* App();

@@ -5,8 +5,8 @@
 
 namespace {
 
-std::unique_ptr<class MenuBar1> sharedMenuBar1;
-std::unique_ptr<class MenuBar2> sharedMenuBar2;
+std::unique_ptr<Quorvex::MenuBar1> sharedMenuBar1;
+std::unique_ptr<Quorvex::MenuBar2> sharedMenuBar2;
 
 enum class Kind { Plain, Quit, About };
 
@@ -67,6 +67,8 @@ void addEditMenu(fw::MenuBar& bar, const char* firstSeparator, const char* secon
 
 } // namespace
 
+namespace Quorvex {
+
 MenuBar1::MenuBar1() {
     Untitled0();
     Untitled1();
@@ -96,13 +98,15 @@ MenuBar2::MenuBar2() {
 void MenuBar2::Untitled0() { addFileMenu(*this); }
 void MenuBar2::Untitled1() { addEditMenu(*this, "EditSeparator1", "EditSeparator2"); }
 
-class MenuBar1* MenuBar1() {
-    if (!sharedMenuBar1) sharedMenuBar1 = std::make_unique<class MenuBar1>();
+} // namespace Quorvex
+
+Quorvex::MenuBar1* MenuBar1() {
+    if (!sharedMenuBar1) sharedMenuBar1 = std::make_unique<Quorvex::MenuBar1>();
     return sharedMenuBar1.get();
 }
 
-class MenuBar2* MenuBar2() {
-    if (!sharedMenuBar2) sharedMenuBar2 = std::make_unique<class MenuBar2>();
+Quorvex::MenuBar2* MenuBar2() {
+    if (!sharedMenuBar2) sharedMenuBar2 = std::make_unique<Quorvex::MenuBar2>();
     return sharedMenuBar2.get();
 }
 

@@ -4,6 +4,8 @@
 
 #include "framework/MenuItem.h"
 
+namespace Quorvex {
+
 class MenuBar1 : public fw::MenuBar {
 public:
     MenuBar1();
@@ -24,10 +26,9 @@ private:
     void Untitled1(); // Edit
 };
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessors are named like their classes
-MenuBar1* MenuBar1();
-MenuBar2* MenuBar2();
-#pragma GCC diagnostic pop
+} // namespace Quorvex
+
+Quorvex::MenuBar1* MenuBar1();
+Quorvex::MenuBar2* MenuBar2();
 // Lets the shared instances go, MenuBar1 first; at program end.
 void ReleaseMenuBars();

@@ -15,16 +15,16 @@
 #include <memory>
 
 namespace {
-std::unique_ptr<class App> theApp;
+std::unique_ptr<Quorvex::App> theApp;
 }
 
 void initialize() {
-    fw::RegisterClass(Window1::RegisteredName);
-    fw::RegisterClass(Help::RegisteredName);
+    fw::RegisterClass(Quorvex::Window1::RegisteredName);
+    fw::RegisterClass(Quorvex::Help::RegisteredName);
     Module1::Init();
-    fw::RegisterClass(AboutBox::RegisteredName);
-    fw::RegisterClass(selfTest::RegisteredName);
-    fw::RegisterClass(updateWindow::RegisteredName);
+    fw::RegisterClass(Quorvex::AboutBox::RegisteredName);
+    fw::RegisterClass(Quorvex::selfTest::RegisteredName);
+    fw::RegisterClass(Quorvex::updateWindow::RegisteredName);
 }
 
 void Main() {
@@ -43,14 +43,14 @@ void EarlyStartup() {
 void InitFileTypes() {}
 
 void NewAppInstance() {
-    theApp = std::make_unique<class App>();
+    theApp = std::make_unique<Quorvex::App>();
     theApp->Constructor();
     theApp->SetMenuBar(MenuBar1());
     fw::RegisterAppObject(theApp.get());
 }
 
 void ApplicationAddMenuHandlers() {
-    class App* app = App();
+    Quorvex::App* app = App();
     app->AddMenuHandler("HelpAbout", [app] { return app->HelpAbout_Action(); });
     app->AddMenuHandler("HelpShow", [app] { return app->HelpShow_Action(); });
     app->AddMenuHandler("CheckForUpdateCheckNow",

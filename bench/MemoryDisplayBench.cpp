@@ -19,7 +19,7 @@ namespace {
 
 class PaintClock : public QObject {
 public:
-    explicit PaintClock(class Window1& window) {
+    explicit PaintClock(Quorvex::Window1& window) {
         clock.start();
         // A test that never ends gives up after five seconds.
         guard.setSingleShot(true);
@@ -93,7 +93,7 @@ std::vector<double> PlainTimerMs(int count) {
 
 } // namespace
 
-void BenchMemoryDisplay(class Window1& window, int tests) {
+void BenchMemoryDisplay(Quorvex::Window1& window, int tests) {
     PaintClock paints(window);
     fw::Timer& timer = *window.Timer1();
     // Wrapped only to split the figure into its parts: when the timer fired.

@@ -23,7 +23,7 @@ struct RunError {
     double rawMs;   // the unrounded run time less the true interval
 };
 
-RunError TimedRun(class Window1& window, int waitMs) {
+RunError TimedRun(Quorvex::Window1& window, int waitMs) {
     QWidget* start = window.Start1()->Widget();
     QElapsedTimer clock;
     clock.start();
@@ -49,7 +49,7 @@ double WorstMs(const std::vector<double>& errors) {
 
 } // namespace
 
-void BenchReadingTime(class Window1& window, bool quick) {
+void BenchReadingTime(Quorvex::Window1& window, bool quick) {
     // Seconds of a run and how many of them.
     const std::vector<std::pair<int, int>> plan =
         quick ? std::vector<std::pair<int, int>>{{1, 3}, {5, 2}, {15, 1}}

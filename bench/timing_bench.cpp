@@ -21,7 +21,7 @@ int main(int argc, char** argv) {
     initialize();
     EarlyStartup();
     fw::RunFrameworkInitialization(LateStartup);
-    class Window1* window = Window1();
+    Quorvex::Window1* window = Window1();
     if (!QTest::qWaitForWindowExposed(window->Widget())) {
         std::fprintf(stderr, "bench_timing: the main window was never shown\n");
         return 1;

@@ -23,7 +23,7 @@ void HTTPSocket::Get(const QString& url) {
     requestedUrl = url;
     const QUrl address(url);
     if (!address.isValid() || address.scheme() != "http" || address.host().isEmpty())
-        return Fail(InvalidAddress);
+        return Fail(http::InvalidAddress);
 
     const int port = address.port(80);
     QString host = address.host(QUrl::FullyEncoded);
@@ -112,15 +112,15 @@ void HTTPSocket::Judge() {
 void HTTPSocket::SocketFailed(int error) {
     switch (error) {
     case QAbstractSocket::HostNotFoundError:
-        return Fail(HostNotFound);
+        return Fail(http::HostNotFound);
     case QAbstractSocket::ConnectionRefusedError:
-        return Fail(ConnectionRefused);
+        return Fail(http::ConnectionRefused);
     case QAbstractSocket::RemoteHostClosedError:
         reader->Feed(socket->readAll());
         reader->ServerClosed();
         return Judge();
     default:
-        return Fail(connected ? ConnectionLost : NetworkFailure);
+        return Fail(connected ? http::ConnectionLost : http::NetworkFailure);
     }
 }
 

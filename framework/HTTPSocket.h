@@ -1,10 +1,12 @@
 // An asynchronous HTTP/1.0 client for one GET at a time. Get() returns at
 // once; later exactly one of PageReceived or Error is raised on the main
-// thread (neither while a reply stays incomplete). Host names resolve
-// through the platform seam, so tests can point them at a local server.
+// thread (neither while a reply stays incomplete), Error with one of the
+// codes in HttpErrors.h. Host names resolve through the platform seam, so
+// tests can point them at a local server.
 #pragma once
 
 #include "framework/Control.h"
+#include "framework/HttpErrors.h"
 #include "framework/InternetHeaders.h"
 
 #include <QByteArray>
@@ -19,19 +21,6 @@ class HttpReplyReader;
 
 class HTTPSocket : public Control {
 public:
-    // Error codes.
-    enum : int {
-        HostNotFound = 103,      // the host name does not resolve
-        ConnectionRefused = 104, // nothing listens at the address
-        ConnectionLost = 102,    // the connection broke before the reply was whole
-        BadReply = 106,          // the bytes are not an HTTP reply
-        ReplyTooLarge = 107,     // the reply is larger than MaximumReplySize
-        InvalidAddress = 108,    // the address is not an http:// URL
-        NetworkFailure = 100,    // any other failure of the connection
-    };
-    // Replies are read whole into memory, so their size is bounded.
-    static constexpr qint64 MaximumReplySize = 1024 * 1024;
-
     explicit HTTPSocket(Window& ownerWindow);
     ~HTTPSocket() override;
 

@@ -1,7 +1,7 @@
 // The incremental HTTP reply reader.
 #include "framework/HttpReplyReader.h"
 
-#include "framework/HTTPSocket.h"
+#include "framework/HttpErrors.h"
 
 #include <algorithm>
 
@@ -16,7 +16,7 @@ qint64 DecimalLength(QByteArrayView text) {
     qint64 n = 0;
     for (const char c : text) {
         if (c < '0' || c > '9') return -1;
-        n = std::min<qint64>(n * 10 + (c - '0'), HTTPSocket::MaximumReplySize + 1);
+        n = std::min<qint64>(n * 10 + (c - '0'), http::MaximumReplySize + 1);
     }
     return n;
 }
@@ -35,7 +35,7 @@ void HttpReplyReader::ServerClosed() {
     // Without a length only the close ends the body; with one, the close
     // came too early.
     if (!headersRead || contentLength >= 0)
-        Fail(HTTPSocket::ConnectionLost);
+        Fail(http::ConnectionLost);
     else
         state = State::Complete;
 }
@@ -46,7 +46,7 @@ QByteArrayView HttpReplyReader::FeedHeader(QByteArrayView bytes) {
         const qsizetype newline = bytes.indexOf('\n');
         const qsizetype take = newline < 0 ? bytes.size() : newline + 1;
         if (take > MaximumHeaderSize - headerSize) {
-            Fail(HTTPSocket::ReplyTooLarge);
+            Fail(http::ReplyTooLarge);
             return {};
         }
         headerSize += take;
@@ -55,7 +55,7 @@ QByteArrayView HttpReplyReader::FeedHeader(QByteArrayView bytes) {
         // Something that is no HTTP reply fails at once, not at 64 KiB.
         if (!statusRead && !protocol.startsWith(
                                QByteArrayView(line).first(std::min(line.size(), protocol.size()))))
-            Fail(HTTPSocket::BadReply);
+            Fail(http::BadReply);
         else if (newline >= 0)
             EndOfLine();
     }
@@ -67,8 +67,8 @@ void HttpReplyReader::FeedBody(QByteArrayView bytes) {
         const qint64 missing = contentLength - body.size();
         body.append(bytes.first(std::min<qint64>(bytes.size(), missing)));
         if (body.size() == contentLength) state = State::Complete;
-    } else if (bytes.size() > HTTPSocket::MaximumReplySize - body.size()) {
-        Fail(HTTPSocket::ReplyTooLarge);
+    } else if (bytes.size() > http::MaximumReplySize - body.size()) {
+        Fail(http::ReplyTooLarge);
     } else {
         body.append(bytes);
     }
@@ -87,7 +87,7 @@ void HttpReplyReader::EndOfLine() {
         good = ReadHeaderLine(text);
     line.clear();
     if (!good)
-        Fail(HTTPSocket::BadReply);
+        Fail(http::BadReply);
     else if (headersRead)
         EndOfHeaders();
 }
@@ -132,15 +132,15 @@ void HttpReplyReader::EndOfHeaders() {
         // A chunked body cannot be told from its framing here; HTTP/1.0 has none.
         if (name.compare("Transfer-Encoding", Qt::CaseInsensitive) == 0 &&
             value.compare("identity", Qt::CaseInsensitive) != 0)
-            return Fail(HTTPSocket::BadReply);
+            return Fail(http::BadReply);
         if (name.compare("Content-Length", Qt::CaseInsensitive) == 0) {
             const qint64 length = DecimalLength(value);
             if (length < 0 || (contentLength >= 0 && length != contentLength))
-                return Fail(HTTPSocket::BadReply);
+                return Fail(http::BadReply);
             contentLength = length;
         }
     }
-    if (contentLength > HTTPSocket::MaximumReplySize) return Fail(HTTPSocket::ReplyTooLarge);
+    if (contentLength > http::MaximumReplySize) return Fail(http::ReplyTooLarge);
     if (contentLength >= 0) body.reserve(contentLength);
     if (contentLength == 0) state = State::Complete;
 }

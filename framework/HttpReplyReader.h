@@ -21,7 +21,7 @@ public:
     void ServerClosed();
 
     State Progress() const { return state; }
-    // One of the HTTPSocket error codes once Failed.
+    // One of the error codes of HttpErrors.h once Failed.
     int FailureCode() const { return failure; }
     int Status() const { return status; }
     const InternetHeaders& Headers() const { return headers; }

@@ -5,7 +5,7 @@ namespace fw {
 
 namespace {
 
-void placement(LayoutRecord& r, const Placement& p) {
+void placement(LayoutRecord& r, const ControlRow& p) {
     r.String("Name", p.name)
         .Integer("Index", p.index)
         .Integer("Left", p.left)
@@ -18,7 +18,7 @@ void placement(LayoutRecord& r, const Placement& p) {
         .Boolean("LockBottom", false);
 }
 
-void font(LayoutRecord& r, const TextSettings& t) {
+void font(LayoutRecord& r, const TextType& t) {
     r.String("TextFont", t.font)
         .Boolean("Bold", t.bold)
         .Boolean("Italic", false)
@@ -26,9 +26,9 @@ void font(LayoutRecord& r, const TextSettings& t) {
 }
 
 // The entries that canvases and progress bars list alike after their placement.
-void focusable(LayoutRecord& r, const Placement& p) {
+void focusable(LayoutRecord& r, const ControlRow& p) {
     r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tabIndex)
+        .Integer("TabIndex", p.tab)
         .Boolean("TabStop", true)
         .Boolean("Visible", true)
         .String("HelpTag", {})
@@ -37,17 +37,6 @@ void focusable(LayoutRecord& r, const Placement& p) {
 }
 
 } // namespace
-
-Placement At(const QString& name, int left, int top, int width, int height, int tabIndex) {
-    Placement p;
-    p.name = name;
-    p.left = left;
-    p.top = top;
-    p.width = width;
-    p.height = height;
-    p.tabIndex = tabIndex;
-    return p;
-}
 
 QByteArray WindowRecord(const WindowSettings& s) {
     LayoutRecord r;
@@ -75,10 +64,10 @@ QByteArray WindowRecord(const WindowSettings& s) {
     return r.Bytes();
 }
 
-QByteArray RectangleRecord(const Placement& p) {
+QByteArray RectangleRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabIndex", p.tabIndex)
+    r.Integer("TabIndex", p.tab)
         .Integer("TabPanelIndex", 0)
         .Boolean("Visible", true)
         .String("HelpTag", {})
@@ -92,7 +81,7 @@ QByteArray RectangleRecord(const Placement& p) {
     return r.Bytes();
 }
 
-QByteArray CanvasRecord(const Placement& p) {
+QByteArray CanvasRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
     focusable(r, p);
@@ -105,11 +94,11 @@ QByteArray CanvasRecord(const Placement& p) {
     return r.Bytes();
 }
 
-QByteArray SeparatorRecord(const Placement& p) {
+QByteArray SeparatorRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
     r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tabIndex)
+        .Integer("TabIndex", p.tab)
         .Boolean("TabStop", true)
         .String("InitialParent", p.inside)
         .Boolean("Visible", true)
@@ -119,62 +108,62 @@ QByteArray SeparatorRecord(const Placement& p) {
     return r.Bytes();
 }
 
-QByteArray PushButtonRecord(const Placement& p, const QString& caption, const TextSettings& text,
-                            bool isDefault, bool isCancel) {
+QByteArray PushButtonRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
     r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tabIndex)
+        .Integer("TabIndex", p.tab)
         .Boolean("TabStop", true)
-        .String("Caption", caption)
-        .Boolean("Default", isDefault)
-        .Boolean("Cancel", isCancel)
+        .String("Caption", p.text)
+        .Boolean("Default", p.settings.isDefault)
+        .Boolean("Cancel", p.settings.isCancel)
         .Boolean("Enabled", p.enabled)
         .Boolean("Visible", true)
         .String("HelpTag", {})
         .Boolean("AutoDeactivate", true)
         .Integer("ButtonStyle", 0);
-    font(r, text);
+    font(r, p.type);
     r.String("InitialParent", p.inside);
     return r.Bytes();
 }
 
-QByteArray LabelRecord(const Placement& p, const QString& text, int align,
-                       const TextSettings& style, bool multiline) {
+QByteArray LabelRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
     r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tabIndex)
-        .String("Text", text)
-        .Integer("TextAlign", align)
+        .Integer("TabIndex", p.tab)
+        .String("Text", p.text)
+        .Integer("TextAlign", p.align)
         .Color("TextColor", 0x000000)
-        .Boolean("Multiline", multiline)
+        .Boolean("Multiline", p.settings.multiline)
         .Boolean("Enabled", p.enabled)
         .Boolean("Visible", true)
         .Boolean("Selectable", false)
         .Boolean("Transparent", false)
         .String("HelpTag", {})
         .Boolean("AutoDeactivate", true);
-    font(r, style);
+    font(r, p.type);
     r.String("DataSource", {}).String("DataField", {}).String("InitialParent", p.inside);
     return r.Bytes();
 }
 
-QByteArray ProgressBarRecord(const Placement& p, int maximum, int value) {
+QByteArray ProgressBarRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
     focusable(r, p);
-    r.Integer("Maximum", maximum).Integer("Value", value).String("InitialParent", p.inside);
+    r.Integer("Maximum", p.settings.maximum)
+        .Integer("Value", p.settings.value)
+        .String("InitialParent", p.inside);
     return r.Bytes();
 }
 
-QByteArray TimerRecord(int mode, int period) {
+QByteArray TimerRecord(const ControlRow& p) {
     LayoutRecord r;
-    r.Integer("Mode", mode).Integer("Period", period);
+    r.Integer("Mode", p.settings.mode).Integer("Period", p.settings.period);
     return r.Bytes();
 }
 
-QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSettings& style) {
+QByteArray TextAreaRecord(const ControlRow& p) {
     LayoutRecord r;
     r.String("InitialParent", p.inside)
         .String("DataField", {})
@@ -185,11 +174,11 @@ QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSet
         .Integer("LimitText", 0)
         .Boolean("ReadOnly", false)
         .String("Mask", {})
-        .String("Text", text)
+        .String("Text", QString::fromUtf8(p.text))
         .Boolean("Underline", false)
         .Boolean("Italic", false)
-        .Boolean("Bold", style.bold)
-        .String("TextFont", style.font)
+        .Boolean("Bold", p.type.bold)
+        .String("TextFont", p.type.font)
         .Boolean("HideSelection", true)
         .Boolean("AutoDeactivate", true)
         .String("HelpTag", {})
@@ -205,7 +194,7 @@ QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSet
         .Boolean("Multiline", true)
         .Boolean("Border", true)
         .Boolean("TabStop", true)
-        .Integer("TabIndex", p.tabIndex)
+        .Integer("TabIndex", p.tab)
         .Integer("TabPanelIndex", 0)
         .Boolean("LockBottom", false)
         .Boolean("LockRight", false)
@@ -217,6 +206,13 @@ QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSet
         .Integer("Left", p.left)
         .Integer("Index", p.index)
         .String("Name", p.name);
+    return r.Bytes();
+}
+
+// The socket takes its host and port from each address it fetches.
+QByteArray HTTPSocketRecord(const ControlRow&) {
+    LayoutRecord r;
+    r.Boolean("yield", false).Integer("Port", 0).String("Address", {});
     return r.Bytes();
 }
 

@@ -1,18 +1,20 @@
-// Builders of the layout records of windows and controls, each listing its
-// class's entries in the class's fixed order. The defaults are the settings
-// that nearly every record of the program shares.
+// The layout records of windows and controls, each listing its class's entries
+// in the class's fixed order. Every record of one class lists the same
+// entries; what differs comes from the window's settings or the control's row.
 #pragma once
 
-#include "framework/LayoutRecord.h"
+#include "framework/DesignTable.h"
 
-#include <QString>
+#include <QByteArray>
 
 namespace fw {
 
+// A window's own settings, written with designated initialisers:
+// WindowRecord({.width = 680, .height = 463, .title = "Quorvex"}).
 struct WindowSettings {
     int width = 0, height = 0;
-    QString title;
-    int frame = 0;
+    const char* title = "";
+    int frame = 0; // 0 a document window, 1 a movable modal window
     bool visible = true;
     bool closeButton = true;
     bool resizeable = false;
@@ -22,36 +24,15 @@ struct WindowSettings {
 };
 QByteArray WindowRecord(const WindowSettings& s);
 
-// Where a control stands, in window coordinates, and what contains it
-// ("Name" or "Name$index"; empty for the window itself).
-struct Placement {
-    QString name;
-    qint32 index = NoIndex;
-    int left = 0, top = 0, width = 0, height = 0;
-    int tabIndex = 0;
-    QString inside;
-    bool enabled = true;
-};
-
-// A control directly in the window, not part of a control array.
-Placement At(const QString& name, int left, int top, int width, int height, int tabIndex);
-
-struct TextSettings {
-    QString font = QStringLiteral("Arial");
-    bool bold = true;
-};
-
-QByteArray RectangleRecord(const Placement& p);
-QByteArray CanvasRecord(const Placement& p);
-QByteArray SeparatorRecord(const Placement& p);
-QByteArray PushButtonRecord(const Placement& p, const QString& caption, const TextSettings& text,
-                            bool isDefault = false, bool isCancel = false);
-// align: 0 left, 1 centre, 2 right.
-QByteArray LabelRecord(const Placement& p, const QString& text, int align,
-                       const TextSettings& style, bool multiline = false);
-QByteArray TimerRecord(int mode, int period);
-QByteArray ProgressBarRecord(const Placement& p, int maximum, int value);
+QByteArray RectangleRecord(const ControlRow& row);
+QByteArray CanvasRecord(const ControlRow& row);
+QByteArray SeparatorRecord(const ControlRow& row);
+QByteArray PushButtonRecord(const ControlRow& row);
+QByteArray LabelRecord(const ControlRow& row);
+QByteArray TimerRecord(const ControlRow& row);
+QByteArray ProgressBarRecord(const ControlRow& row);
 // An editable, styled, multi-line text area with a border and a vertical scroll bar.
-QByteArray TextAreaRecord(const Placement& p, const QString& text, const TextSettings& style);
+QByteArray TextAreaRecord(const ControlRow& row);
+QByteArray HTTPSocketRecord(const ControlRow& row);
 
 } // namespace fw

@@ -9,6 +9,8 @@
 
 using namespace Module1;
 
+namespace Quorvex {
+
 void Window1::Start2_Action(fw::PushButton&) {
     ShowAnswer()->SetEnabled(false);
     AnswerNo = 1;
@@ -129,3 +131,5 @@ void Window1::Canvas16_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { Paint
 void Window1::Canvas17_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 6); }
 void Window1::Canvas18_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 7); }
 void Window1::Canvas19_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintMemoryCell(g, 8); }
+
+} // namespace Quorvex

@@ -14,60 +14,9 @@ QColor inkOf(int colour) {
     return fw::RGB(qRed(ink), qGreen(ink), qBlue(ink), 0);
 }
 
-// What differs between the normal and the scrambled run.
-struct Mode {
-    const char* startCaption;
-    const char* statusText;
-    fw::PushButton* (Window1::*ownButton)() const;
-    fw::PushButton* (Window1::*otherButton)() const;
-    void (Window1::*deal)();
-    double* runTime;
-    double* bestTime;
-    fw::Label* (Window1::*bestLabel)() const;
-};
-
-const Mode Normal = {"Start Normal",         "Normal",
-                     &Window1::Start1,       &Window1::Start1a,
-                     &Window1::MakeColors,   &Module1::TotalTime,
-                     &Module1::MyNormalTime, &Window1::NormalTime};
-const Mode Scrambled = {"Start Scrambled",
-                        "Scrambled",
-                        &Window1::Start1a,
-                        &Window1::Start1,
-                        &Window1::MakeColorsScrambled,
-                        &Module1::TotalTime1,
-                        &Module1::MyScrambledTime,
-                        &Window1::ScrambledTime};
-
-void toggleRun(class Window1& w, const Mode& mode) {
-    fw::PushButton* own = (w.*mode.ownButton)();
-    if (own->Caption() == mode.startCaption) {
-        own->SetCaption("Stop");
-        (w.*mode.deal)();
-        Module1::StartTime = double(fw::Ticks());
-        w.MySeconds()->SetText("");
-        w.Status1()->SetText(mode.statusText);
-        (w.*mode.otherButton)()->SetEnabled(false);
-        ::Window1()->Refresh(true);
-        return;
-    }
-    own->SetCaption(mode.startCaption);
-    Module1::EndTime = double(fw::Ticks());
-    *mode.runTime = (Module1::EndTime - Module1::StartTime) / 60;
-    const QString seconds = fw::Format(*mode.runTime, "0.#0");
-    w.MySeconds()->SetText(seconds);
-    w.Status1()->SetText("");
-    (w.*mode.otherButton)()->SetEnabled(true);
-    ::Window1()->Refresh(true);
-    // A best time of 0 means there is none yet.
-    if (*mode.bestTime == 0 || *mode.runTime < *mode.bestTime) {
-        *mode.bestTime = *mode.runTime;
-        (w.*mode.bestLabel)()->SetText(seconds);
-        (w.*mode.bestLabel)()->Refresh(true);
-    }
-}
-
 } // namespace
+
+namespace Quorvex {
 
 void Window1::MakeColors() {
     for (int i = 0; i <= 8; ++i)
@@ -93,8 +42,60 @@ void Window1::MakeColorsScrambled() {
     }
 }
 
-void Window1::Start1_Action(fw::PushButton&) { toggleRun(*this, Normal); }
-void Window1::Start1a_Action(fw::PushButton&) { toggleRun(*this, Scrambled); }
+// Each button starts a run of its own mode, and stops it: the caption tells which.
+void Window1::Start1_Action(fw::PushButton&) {
+    if (Start1()->Caption() == "Start Normal") {
+        Start1()->SetCaption("Stop");
+        MakeColors();
+        StartRun("Normal", *Start1a());
+    } else {
+        Start1()->SetCaption("Start Normal");
+        Module1::TotalTime = StopRun(*Start1a());
+        KeepIfBest(Module1::MyNormalTime, Module1::TotalTime, *NormalTime());
+    }
+}
+
+void Window1::Start1a_Action(fw::PushButton&) {
+    if (Start1a()->Caption() == "Start Scrambled") {
+        Start1a()->SetCaption("Stop");
+        MakeColorsScrambled();
+        StartRun("Scrambled", *Start1());
+    } else {
+        Start1a()->SetCaption("Start Scrambled");
+        Module1::TotalTime1 = StopRun(*Start1());
+        KeepIfBest(Module1::MyScrambledTime, Module1::TotalTime1, *ScrambledTime());
+    }
+}
+
+// The clock starts after the deal and before the grid is drawn anew; the other
+// mode waits until this run stops.
+void Window1::StartRun(const QString& status, fw::PushButton& otherMode) {
+    Module1::StartTime = double(fw::Ticks());
+    MySeconds()->SetText("");
+    Status1()->SetText(status);
+    otherMode.SetEnabled(false);
+    ::Window1()->Refresh(true);
+}
+
+// Shows the run's seconds and returns them.
+double Window1::StopRun(fw::PushButton& otherMode) {
+    Module1::EndTime = double(fw::Ticks());
+    const double seconds = (Module1::EndTime - Module1::StartTime) / 60;
+    MySeconds()->SetText(fw::Format(seconds, "0.#0"));
+    Status1()->SetText("");
+    otherMode.SetEnabled(true);
+    ::Window1()->Refresh(true);
+    return seconds;
+}
+
+// A best time of 0 means there is none yet; only a strictly lower time beats one.
+void Window1::KeepIfBest(double& best, double run, fw::Label& bestLabel) {
+    if (best == 0 || run < best) {
+        best = run;
+        bestLabel.SetText(MySeconds()->Text());
+        bestLabel.Refresh(true);
+    }
+}
 
 void Window1::PaintWordCell(fw::Graphics& g, int cell) {
     g.TextFont = "Arial";
@@ -113,3 +114,5 @@ void Window1::Canvas6_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintW
 void Window1::Canvas7_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 6); }
 void Window1::Canvas8_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 7); }
 void Window1::Canvas9_Paint(fw::Canvas&, fw::Graphics& g, const Areas&) { PaintWordCell(g, 8); }
+
+} // namespace Quorvex

@@ -3,18 +3,18 @@
 // its own: the tests keep theirs in Module1 and in its labels and buttons.
 #pragma once
 
-#include "framework/Canvas.h"
-#include "framework/Label.h"
-#include "framework/MenuItem.h"
-#include "framework/PushButton.h"
+#include "framework/DesignTable.h"
+#include "framework/Records.h"
 #include "framework/Rectangle.h"
 #include "framework/Separator.h"
-#include "framework/Timer.h"
-#include "framework/Window.h"
 
 namespace fw {
 class Graphics;
 }
+
+// The program's window classes live in this namespace, so that each class's
+// shared-instance accessor, outside it, can have the class's own name.
+namespace Quorvex {
 
 class Window1 : public fw::Window {
     Q_OBJECT
@@ -138,6 +138,10 @@ public:
     // The address that "Support Vesk" opens.
     static const char* const OrderPageURL;
 
+    // The window's design: its settings and its 58 controls in the order of creation.
+    static const fw::WindowSettings Settings;
+    static const std::array<fw::ControlRow, 58> Controls;
+
 protected:
     void Layout() override;
     void CreateControls() override;
@@ -148,14 +152,14 @@ protected:
 private:
     void CreateControls0();
     void CreateControls1();
-    void CreateControlRows(int first, int last);
-    void WireEvents(const QString& name, int index);
+    void StartRun(const QString& status, fw::PushButton& otherMode);
+    double StopRun(fw::PushButton& otherMode);
+    void KeepIfBest(double& best, double run, fw::Label& bestLabel);
     void PaintWordCell(fw::Graphics& g, int cell);
     void PaintMemoryCell(fw::Graphics& g, int cell);
 };
 
+} // namespace Quorvex
+
 // The one shared main window: the open one, or a new one when none is open.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named like its class
-Window1* Window1();
-#pragma GCC diagnostic pop
+Quorvex::Window1* Window1();

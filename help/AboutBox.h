@@ -2,9 +2,10 @@
 // with buttons to write to the author and to visit the maker's web site.
 #pragma once
 
-#include "framework/Label.h"
-#include "framework/PushButton.h"
-#include "framework/Window.h"
+#include "framework/DesignTable.h"
+#include "framework/Records.h"
+
+namespace Quorvex {
 
 class AboutBox : public fw::Window {
     Q_OBJECT
@@ -26,6 +27,9 @@ public:
     static const char* const AuthorMailURL;
     static const char* const HomePageURL;
 
+    static const fw::WindowSettings Settings;
+    static const std::array<fw::ControlRow, 6> Controls;
+
 protected:
     void Layout() override;
     void CreateControls() override;
@@ -34,8 +38,7 @@ private:
     void CreateControls0();
 };
 
+} // namespace Quorvex
+
 // The one shared About box: the open one, or a new one when none is open.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named like its class
-AboutBox* AboutBox();
-#pragma GCC diagnostic pop
+Quorvex::AboutBox* AboutBox();

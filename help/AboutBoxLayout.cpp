@@ -1,52 +1,32 @@
 // The About box's design table.
-#include "help/AboutBoxLayout.h"
+#include "help/AboutBox.h"
 
-#include "framework/Records.h"
-
-namespace AboutBoxLayout {
+namespace Quorvex {
 
 namespace {
-constexpr Kind Button = Kind::PushButton, Text = Kind::Label;
-constexpr int L = 0, C = 1, R = 2;
+const fw::ControlClass* const Button = &fw::classes::PushButton;
+const fw::ControlClass* const Text = &fw::classes::Label;
+constexpr fw::TextType SystemBold = {"System", 0, true}, System = {"System", 0, false};
+constexpr fw::TextType Arial30 = {"Arial", 30, true}, Arial12 = {"Arial", 12, true};
+constexpr int L = 0, C = 1, R = 2, NoAlign = 0;
+constexpr qint32 None = fw::NoIndex;
 constexpr const char* Credits = "Developed by\rTobias Renwick\r\rSr. Beta Tester\rIlse Varga";
+using fw::Action, fw::Open;
 } // namespace
 
+const fw::WindowSettings AboutBox::Settings = {
+    .width = 264, .height = 258, .title = "About...", .minimizeButton = false};
+
 // clang-format off
-const std::array<Row, 6> Controls = {{
-//   name           kind    left top  width height text               font      size bold   align multi  tab
-    {"PushButton1", Button, 72,  180, 120,  21,    "Email Author",    "System", 0,   true,  L,    false, 0},
-    {"PushButton2", Button, 72,  217, 120,  21,    "Visit Web Site",  "System", 0,   true,  L,    false, 1},
-    {"StaticText2", Text,   80,  86,  104,  87,    Credits,           "System", 0,   false, C,    true,  2},
-    {"StaticText1", Text,   20,  20,  224,  45,    "Quorvex",         "Arial",  30,  true,  C,    false, 3},
-    {"StaticText3", Text,   75,  60,  56,   20,    "Version:",        "Arial",  12,  true,  L,    false, 4},
-    {"StaticText4", Text,   127, 60,  62,   20,    "1.2.0 Intel",     "Arial",  12,  true,  R,    false, 5},
+const std::array<fw::ControlRow, 6> AboutBox::Controls = {{
+//   name           index class   inside left top  width height text             type        align    enabled tab events
+    {"PushButton1", None, Button, "",    72,  180, 120,  21,    "Email Author",   SystemBold, NoAlign, true,   0,  {Action<&AboutBox::PushButton1_Action>}},
+    {"PushButton2", None, Button, "",    72,  217, 120,  21,    "Visit Web Site", SystemBold, NoAlign, true,   1,  {Action<&AboutBox::PushButton2_Action>}},
+    {"StaticText2", None, Text,   "",    80,  86,  104,  87,    Credits,          System,     C,       true,   2,  {}, {.multiline = true}},
+    {"StaticText1", None, Text,   "",    20,  20,  224,  45,    "Quorvex",        Arial30,    C,       true,   3},
+    {"StaticText3", None, Text,   "",    75,  60,  56,   20,    "Version:",       Arial12,    L,       true,   4},
+    {"StaticText4", None, Text,   "",    127, 60,  62,   20,    "1.2.0 Intel",    Arial12,    R,       true,   5,  {Open<&AboutBox::StaticText4_Open>}},
 }};
 // clang-format on
 
-QByteArray WindowRecord() {
-    fw::WindowSettings s;
-    s.width = 264;
-    s.height = 258;
-    s.title = QStringLiteral("About...");
-    s.resizeable = false;
-    s.maximizeButton = false;
-    s.minimizeButton = false;
-    return fw::WindowRecord(s);
-}
-
-QByteArray RecordOf(const Row& row) {
-    fw::Placement p;
-    p.name = row.name;
-    p.left = row.left;
-    p.top = row.top;
-    p.width = row.width;
-    p.height = row.height;
-    p.tabIndex = row.tab;
-    fw::TextSettings style;
-    style.font = row.font;
-    style.bold = row.bold;
-    if (row.kind == Kind::PushButton) return fw::PushButtonRecord(p, row.text, style);
-    return fw::LabelRecord(p, row.text, row.align, style, row.multiline);
-}
-
-} // namespace AboutBoxLayout
+} // namespace Quorvex

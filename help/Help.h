@@ -2,9 +2,11 @@
 // menu bar (File and Edit only), from which the help text can be printed.
 #pragma once
 
-#include "framework/MenuItem.h"
+#include "framework/DesignTable.h"
+#include "framework/Records.h"
 #include "framework/TextArea.h"
-#include "framework/Window.h"
+
+namespace Quorvex {
 
 class Help : public fw::Window {
     Q_OBJECT
@@ -31,6 +33,11 @@ public:
     // Prints the help text and closes the window; always true.
     bool FilePrintHelp_Action();
 
+    static const fw::WindowSettings Settings;
+    static const std::array<fw::ControlRow, 1> Controls;
+    // What the text area shows whenever the window is built.
+    static const char* const HelpText;
+
 protected:
     void Layout() override;
     void CreateControls() override;
@@ -40,8 +47,7 @@ private:
     void CreateControls0();
 };
 
+} // namespace Quorvex
+
 // The one shared help window: the open one, or a new one when none is open.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named like its class
-Help* Help();
-#pragma GCC diagnostic pop
+Quorvex::Help* Help();

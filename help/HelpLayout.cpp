@@ -1,28 +1,17 @@
 // The help window's design table.
-#include "help/HelpLayout.h"
+#include "help/Help.h"
 
-#include "framework/Records.h"
+namespace Quorvex {
 
-namespace HelpLayout {
+const fw::WindowSettings Help::Settings = {
+    .width = 400, .height = 364, .title = "Help", .minimizeButton = false};
 
-QByteArray WindowRecord() {
-    fw::WindowSettings s;
-    s.width = 400;
-    s.height = 364;
-    s.title = QStringLiteral("Help");
-    s.resizeable = false;
-    s.maximizeButton = false;
-    s.minimizeButton = false;
-    return fw::WindowRecord(s);
-}
+// A margin of 20 on every side of the window; the desktop's own font at its own size.
+// clang-format off
+const std::array<fw::ControlRow, 1> Help::Controls = {{
+//   name         index        class                   inside left top width height text      type                  align enabled tab events settings
+    {"TextArea1", fw::NoIndex, &fw::classes::TextArea, "",    20,  20, 360,  324,   HelpText, {"System", 0, false}, 0,    true,   0,  {},    {.lineSpacing = 1.0}},
+}};
+// clang-format on
 
-// A margin of 20 on every side of the window.
-QByteArray TextArea1Record() {
-    const fw::Placement p = fw::At(QStringLiteral("TextArea1"), 20, 20, 360, 324, 0);
-    fw::TextSettings systemFont;
-    systemFont.font = QStringLiteral("System");
-    systemFont.bold = false;
-    return fw::TextAreaRecord(p, QString::fromUtf8(HelpText), systemFont);
-}
-
-} // namespace HelpLayout
+} // namespace Quorvex

@@ -1,11 +1,11 @@
 // The help text. Paragraphs are separated by two carriage returns and
 // sentences by two blanks, as in every text of the program.
-#include "help/HelpLayout.h"
+#include "help/Help.h"
 
-namespace HelpLayout {
+namespace Quorvex {
 
 // clang-format off
-const char* const HelpText =
+const char* const Help::HelpText =
     "Quorvex was made to help you explore a curious effect in the way that we read, and to "
     "practise your short-term memory, your focus and your concentration."
     "\r\r"
@@ -39,4 +39,4 @@ const char* const HelpText =
     "Program icon by Maren Holloway.";
 // clang-format on
 
-} // namespace HelpLayout
+} // namespace Quorvex

@@ -39,7 +39,7 @@ inline QList<int> DigitsScoring(int k) {
 struct Game {
     FakePlatform platform;
     ProgramRun program;
-    class Window1& w = *program.window;
+    Quorvex::Window1& w = *program.window;
     QStringList deal;           // what the last start showed
     QList<QPoint> coverPresses; // once recorded: what Cover_MouseDown was given
 

@@ -31,7 +31,7 @@ struct Seen {
     bool operator==(const Seen&) const = default;
 };
 
-inline Seen See(const class Window1& w, const FakePlatform& platform) {
+inline Seen See(const Quorvex::Window1& w, const FakePlatform& platform) {
     Seen s;
     s.display = Cells(Module1::DisplayNumber);
     s.answers = Cells(Module1::MyAnswer);

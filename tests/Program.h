@@ -29,5 +29,5 @@ struct ProgramRun {
     ProgramRun(const ProgramRun&) = delete;
     ProgramRun& operator=(const ProgramRun&) = delete;
 
-    class Window1* window = nullptr;
+    Quorvex::Window1* window = nullptr;
 };

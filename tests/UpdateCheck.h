@@ -67,12 +67,14 @@ inline std::function<void(QTcpSocket&)> AnswerAndClose(const QByteArray& bytes) 
     };
 }
 
-inline class updateWindow* OpenUpdateWindow() {
-    return static_cast<class updateWindow*>(fw::GetImplicitWindow(updateWindow::RegisteredName));
+inline Quorvex::updateWindow* OpenUpdateWindow() {
+    return static_cast<Quorvex::updateWindow*>(
+        fw::GetImplicitWindow(Quorvex::updateWindow::RegisteredName));
 }
 
-inline class selfTest* OpenVersionWindow() {
-    return static_cast<class selfTest*>(fw::GetImplicitWindow(selfTest::RegisteredName));
+inline Quorvex::selfTest* OpenVersionWindow() {
+    return static_cast<Quorvex::selfTest*>(
+        fw::GetImplicitWindow(Quorvex::selfTest::RegisteredName));
 }
 
 inline QString LabelText(fw::Label& label) { return static_cast<QLabel*>(label.Widget())->text(); }
@@ -99,7 +101,7 @@ struct Look {
 };
 
 // The open update window, unless another is named.
-inline Look LookAt(const FakePlatform& platform, class updateWindow* w = OpenUpdateWindow()) {
+inline Look LookAt(const FakePlatform& platform, Quorvex::updateWindow* w = OpenUpdateWindow()) {
     Look look;
     look.beeps = platform.beeps;
     look.versionWindowOpen = OpenVersionWindow() != nullptr;
@@ -143,7 +145,7 @@ public:
         safety.setSingleShot(true);
         connect(&safety, &QTimer::timeout, this, [this] {
             timedOut = true;
-            if (class updateWindow* w = OpenUpdateWindow()) w->Close();
+            if (Quorvex::updateWindow* w = OpenUpdateWindow()) w->Close();
         });
     }
     ~UpdateCheck() override { qApp->removeEventFilter(this); }
@@ -157,7 +159,7 @@ public:
         auto* checkNow = run.window->Widget()->findChild<QAction*>("CheckForUpdateCheckNow");
         if (!checkNow) return false;
         checkNow->trigger();
-        class selfTest* version = OpenVersionWindow();
+        Quorvex::selfTest* version = OpenVersionWindow();
         if (!version || !QTest::qWaitForWindowExposed(version->Widget())) return false;
         versionWidget = version->Widget();
         qApp->installEventFilter(this);
@@ -190,7 +192,7 @@ public:
     std::function<void()> onModal;
 
     QPointer<QWidget> versionWidget;
-    QPointer<class updateWindow> window; // once shown
+    QPointer<Quorvex::updateWindow> window; // once shown
     bool versionShownWithUpdate = true;
     Look shown;   // as the update window appeared
     Look waiting; // as the request arrived
@@ -202,7 +204,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (event->type() != QEvent::Show && event->type() != QEvent::Hide) return false;
         if (event->type() == QEvent::Show && !window) {
-            class updateWindow* w = OpenUpdateWindow();
+            Quorvex::updateWindow* w = OpenUpdateWindow();
             if (!w || watched != w->Widget()) return false;
             window = w;
             shown = LookAt(platform, w);

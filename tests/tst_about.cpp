@@ -14,14 +14,14 @@ namespace {
 int openAboutBoxes() {
     int count = 0;
     for (fw::Window* w : fw::OpenWindows())
-        count += w->ClassName() == AboutBox::RegisteredName;
+        count += w->ClassName() == Quorvex::AboutBox::RegisteredName;
     return count;
 }
 
 // Chooses "About..." in the main window's menu bar.
-class AboutBox* chooseAbout(ProgramRun& run) {
+Quorvex::AboutBox* chooseAbout(ProgramRun& run) {
     run.window->Widget()->findChild<QAction*>("HelpAbout")->trigger();
-    class AboutBox* box = AboutBox();
+    Quorvex::AboutBox* box = AboutBox();
     return QTest::qWaitForWindowExposed(box->Widget()) ? box : nullptr;
 }
 
@@ -42,7 +42,7 @@ private Q_SLOTS:
 void TestAbout::aboutTwiceGivesOneBox() {
     FakePlatform fake;
     ProgramRun run;
-    class AboutBox* first = chooseAbout(run);
+    Quorvex::AboutBox* first = chooseAbout(run);
     QVERIFY(first);
 
     run.window->Widget()->findChild<QAction*>("HelpAbout")->trigger();
@@ -61,7 +61,7 @@ void TestAbout::versionLabelShowsTheRunningVersion() {
     QVERIFY(running != "1.2.0 Intel");
 
     for (int opening = 0; opening < 2; ++opening) {
-        class AboutBox* box = chooseAbout(run);
+        Quorvex::AboutBox* box = chooseAbout(run);
         QVERIFY(box);
         QCOMPARE(labelOf(box->StaticText4())->text(), running);
         box->Widget()->close();
@@ -87,7 +87,7 @@ void TestAbout::buttonHandsItsAddressOver() {
     QFETCH(QString, url);
     FakePlatform fake;
     ProgramRun run;
-    class AboutBox* box = chooseAbout(run);
+    Quorvex::AboutBox* box = chooseAbout(run);
     QVERIFY(box);
     auto* pushButton = static_cast<QPushButton*>(box->ControlAs<fw::PushButton>(button)->Widget());
     QCOMPARE(pushButton->text(), caption);
@@ -103,7 +103,7 @@ void TestAbout::buttonHandsItsAddressOver() {
 void TestAbout::boxShowsNameVersionAndCredits() {
     FakePlatform fake;
     ProgramRun run;
-    class AboutBox* box = chooseAbout(run);
+    Quorvex::AboutBox* box = chooseAbout(run);
     QVERIFY(box);
 
     QCOMPARE(box->Widget()->windowTitle(), QString("About..."));

@@ -4,7 +4,6 @@
 #include "Program.h"
 #include "app/App.h"
 #include "help/Help.h"
-#include "help/HelpLayout.h"
 
 #include <QAction>
 #include <QClipboard>
@@ -16,12 +15,12 @@
 
 namespace {
 
-QString helpText() { return QString::fromUtf8(HelpLayout::HelpText); }
+QString helpText() { return QString::fromUtf8(Quorvex::Help::HelpText); }
 
 int openHelpWindows() {
     int count = 0;
     for (fw::Window* w : fw::OpenWindows())
-        count += w->ClassName() == Help::RegisteredName;
+        count += w->ClassName() == Quorvex::Help::RegisteredName;
     return count;
 }
 
@@ -30,28 +29,28 @@ QAction* item(fw::Window& window, const char* name) {
 }
 
 // Chooses "Show Help" in the main window and waits until the help window is active.
-class Help* showHelp(ProgramRun& run) {
+Quorvex::Help* showHelp(ProgramRun& run) {
     item(*run.window, "HelpShow")->trigger();
-    class Help* help = Help();
+    Quorvex::Help* help = Help();
     if (!QTest::qWaitForWindowActive(help->Widget())) return nullptr;
     return help;
 }
 
 // Clicks into the text area, as the user does before typing.
-QTextEdit* focusText(class Help& help) {
+QTextEdit* focusText(Quorvex::Help& help) {
     QTextEdit* edit = help.TextArea1()->Editor();
     QTest::mouseClick(edit->viewport(), Qt::LeftButton, {}, QPoint(5, 5));
     return edit;
 }
 
 // Whether the Edit item is enabled when the user opens the menu.
-bool enabledOnOpen(class Help& help, const char* name) {
+bool enabledOnOpen(Quorvex::Help& help, const char* name) {
     Q_EMIT help.Widget()->findChild<QMenu*>("EditMenu")->aboutToShow();
     return item(help, name)->isEnabled();
 }
 
 // Opens the Edit menu and chooses the item, when it is enabled.
-void choose(class Help& help, const char* name) {
+void choose(Quorvex::Help& help, const char* name) {
     if (enabledOnOpen(help, name)) item(help, name)->trigger();
 }
 
@@ -131,7 +130,7 @@ void TestHelp::captionIsQuoted() {
 void TestHelp::showHelpTwiceGivesOneWindow() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* first = showHelp(run);
+    Quorvex::Help* first = showHelp(run);
     QVERIFY(first);
 
     item(*run.window, "HelpShow")->trigger();
@@ -145,7 +144,7 @@ void TestHelp::showHelpTwiceGivesOneWindow() {
 void TestHelp::windowShowsTheHelpTextInsideItsMargins() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
     QTextEdit* edit = help->TextArea1()->Editor();
 
@@ -173,7 +172,7 @@ void TestHelp::windowShowsTheHelpTextInsideItsMargins() {
 void TestHelp::markupIsNeverInterpreted() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
     const QString markup = "<b>bold</b> &amp; <i>more</i>";
 
@@ -194,7 +193,7 @@ void TestHelp::typedTextIsPrintedThenLost() {
     FakePlatform fake;
     ProgramRun run;
     PrintedPdf pdf(fake);
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
     QTextEdit* edit = focusText(*help);
     QTest::keyClick(edit, Qt::Key_Home, Qt::ControlModifier);
@@ -205,7 +204,7 @@ void TestHelp::typedTextIsPrintedThenLost() {
     QCOMPARE(openHelpWindows(), 0);
     QVERIFY(pdf.PageTexts().value(0).simplified().startsWith(
         "Zebra notes typed here. Quorvex was made"));
-    class Help* again = showHelp(run);
+    Quorvex::Help* again = showHelp(run);
     QVERIFY(again);
     QCOMPARE(again->TextArea1()->Text(), helpText());
 }
@@ -213,7 +212,7 @@ void TestHelp::typedTextIsPrintedThenLost() {
 void TestHelp::closingDiscardsEdits() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
     QTest::keyClicks(focusText(*help), "scribbles");
     QVERIFY(help->TextArea1()->Text() != helpText());
@@ -222,7 +221,7 @@ void TestHelp::closingDiscardsEdits() {
 
     QCOMPARE(openHelpWindows(), 0);
     QVERIFY(run.window->IsOpen()); // closing help ends nothing else
-    class Help* again = showHelp(run);
+    Quorvex::Help* again = showHelp(run);
     QVERIFY(again);
     QCOMPARE(again->TextArea1()->Text(), helpText());
 }
@@ -230,7 +229,7 @@ void TestHelp::closingDiscardsEdits() {
 void TestHelp::menuBarHasFileAndEditOnly() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
 
     QStringList menus;
@@ -247,7 +246,7 @@ void TestHelp::menuBarHasFileAndEditOnly() {
 void TestHelp::editItemsActOnTheTextArea() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
     QTextEdit* edit = focusText(*help);
     QClipboard* clipboard = QApplication::clipboard();
@@ -290,7 +289,7 @@ void TestHelp::editItemsActOnTheTextArea() {
 void TestHelp::selectionIsHiddenWhileTextAreaHasNoFocus() {
     FakePlatform fake;
     ProgramRun run;
-    class Help* help = showHelp(run);
+    Quorvex::Help* help = showHelp(run);
     QVERIFY(help);
     QTextEdit* edit = focusText(*help);
     choose(*help, "EditSelectAll");

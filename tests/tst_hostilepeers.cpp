@@ -41,7 +41,7 @@ void verifyOnlyWebAddresses(const QStringList& urls) {
 }
 
 void cancel() {
-    if (class updateWindow* w = check::OpenUpdateWindow())
+    if (Quorvex::updateWindow* w = check::OpenUpdateWindow())
         QTest::mouseClick(w->PushButton1()->Widget(), Qt::LeftButton);
 }
 
@@ -95,8 +95,8 @@ void TestHostilePeers::hostileReply_data() {
     QTest::addColumn<QString>("opened");
 
     const auto error = [](int code) { return check::CommunicationError(code); };
-    const int notADocument = updateWindow::NotAVersionDocument;
-    const int tooLarge = fw::HTTPSocket::ReplyTooLarge;
+    const int notADocument = fw::http::NotAVersionDocument;
+    const int tooLarge = fw::http::ReplyTooLarge;
     const QByteArray newer = check::Document("1.3.0");
     const QByteArray reply = check::Reply(newer);
     const QByteArray noDownload = newer.left(newer.indexOf("<Description>") + 20);
@@ -332,12 +332,11 @@ void TestHostilePeers::floodIsRefusedEarly() {
     };
     QVERIFY(c.Run());
     c.Settle();
-    QCOMPARE(c.platform.messages,
-             QStringList{check::CommunicationError(fw::HTTPSocket::ReplyTooLarge)});
+    QCOMPARE(c.platform.messages, QStringList{check::CommunicationError(fw::http::ReplyTooLarge)});
     QCOMPARE(c.platform.beeps, 1);
     QCOMPARE(c.platform.urls, QStringList());
     QVERIFY(sentWhenDropped >= 0);
-    QVERIFY2(sentWhenDropped < 3 * fw::HTTPSocket::MaximumReplySize,
+    QVERIFY2(sentWhenDropped < 3 * fw::http::MaximumReplySize,
              qPrintable(QString("%1 bytes were sent").arg(sentWhenDropped)));
     QVERIFY(queued < total);
     check::VerifyEnded(c);

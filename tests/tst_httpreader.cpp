@@ -1,11 +1,11 @@
 // The HTTP reply reader, fed whole, byte by byte and split in two at many points.
-#include "framework/HTTPSocket.h"
+#include "framework/HttpErrors.h"
 #include "framework/HttpReplyReader.h"
 
 #include <QtTest>
 
 using fw::HttpReplyReader;
-using fw::HTTPSocket;
+namespace http = fw::http;
 
 namespace {
 
@@ -49,10 +49,10 @@ void TestHttpReader::reply_data() {
     QTest::addColumn<bool>("closes");
     QTest::addColumn<QString>("expected");
 
-    const QString lost = Failed(HTTPSocket::ConnectionLost);
-    const QString bad = Failed(HTTPSocket::BadReply);
-    const QString tooLarge = Failed(HTTPSocket::ReplyTooLarge);
-    const qsizetype max = HTTPSocket::MaximumReplySize;
+    const QString lost = Failed(http::ConnectionLost);
+    const QString bad = Failed(http::BadReply);
+    const QString tooLarge = Failed(http::ReplyTooLarge);
+    const qsizetype max = http::MaximumReplySize;
 
     QTest::newRow("length, left open")
         << ok + "Content-Length: 5\r\n\r\nhello" << false << "complete 200 hello";

@@ -11,6 +11,7 @@
 #include <sys/socket.h>
 
 using fw::HTTPSocket;
+namespace http = fw::http;
 
 namespace {
 
@@ -204,18 +205,17 @@ void TestHttpSocket::brokenReply_data() {
     QTest::addColumn<int>("error");
     const QByteArray header = "HTTP/1.0 200 OK\r\nContent-Length: 100\r\n\r\n";
     QTest::newRow("closed mid-body") << header + "<v>1."
-                                     << "close" << int(HTTPSocket::ConnectionLost);
+                                     << "close" << int(http::ConnectionLost);
     QTest::newRow("reset mid-body") << header + "<v>1."
-                                    << "reset" << int(HTTPSocket::ConnectionLost);
+                                    << "reset" << int(http::ConnectionLost);
     QTest::newRow("closed mid-header")
-        << QByteArray("HTTP/1.0 200 OK\r\nContent-") << "close" << int(HTTPSocket::ConnectionLost);
-    QTest::newRow("closed without a word")
-        << QByteArray() << "close" << int(HTTPSocket::ConnectionLost);
+        << QByteArray("HTTP/1.0 200 OK\r\nContent-") << "close" << int(http::ConnectionLost);
+    QTest::newRow("closed without a word") << QByteArray() << "close" << int(http::ConnectionLost);
     QTest::newRow("not HTTP") << QByteArray("SSH-2.0-OpenSSH_9.2\r\n") << "keep"
-                              << int(HTTPSocket::BadReply);
+                              << int(http::BadReply);
     QTest::newRow("announced too large")
         << QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 2000000\r\n\r\n") << "keep"
-        << int(HTTPSocket::ReplyTooLarge);
+        << int(http::ReplyTooLarge);
 }
 
 void TestHttpSocket::brokenReply() {
@@ -247,7 +247,7 @@ void TestHttpSocket::connectionRefused() {
     rig.Get(documentUrl);
     QCOMPARE(rig.Events(), 0);
     QTRY_COMPARE(rig.errors, 1);
-    QCOMPARE(rig.error, int(HTTPSocket::ConnectionRefused));
+    QCOMPARE(rig.error, int(http::ConnectionRefused));
     QCoreApplication::processEvents();
     QCOMPARE(rig.Events(), 1);
 }
@@ -258,7 +258,7 @@ void TestHttpSocket::hostNotFound() {
     rig.Get(documentUrl);
     QCOMPARE(rig.Events(), 0);
     QTRY_COMPARE_WITH_TIMEOUT(rig.errors, 1, 30000);
-    QCOMPARE(rig.error, int(HTTPSocket::HostNotFound));
+    QCOMPARE(rig.error, int(http::HostNotFound));
 }
 
 void TestHttpSocket::invalidAddress_data() {
@@ -278,7 +278,7 @@ void TestHttpSocket::invalidAddress() {
     rig.Get(url);
     QCOMPARE(rig.Events(), 0);
     QTRY_COMPARE(rig.errors, 1);
-    QCOMPARE(rig.error, int(HTTPSocket::InvalidAddress));
+    QCOMPARE(rig.error, int(http::InvalidAddress));
     QCOMPARE(rig.insideGet, 0);
     QCOMPARE(rig.peer.connection, nullptr);
 }

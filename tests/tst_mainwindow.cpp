@@ -20,21 +20,18 @@
 
 namespace {
 
-// The class; plain Window1 names its accessor.
-using MainWindow = class Window1;
-
-fw::RectControl* controlNamed(const MainWindow& w, const QString& name, int index = -1) {
+fw::RectControl* controlNamed(const Quorvex::Window1& w, const QString& name, int index = -1) {
     fw::Control* c = index < 0 ? w.ControlByName(name) : w.ControlByNameIndex(name, index);
     return dynamic_cast<fw::RectControl*>(c);
 }
 
 // Where a control's widget stands, measured from the content area's top left.
-QRect inContent(const MainWindow& w, const fw::RectControl& control) {
+QRect inContent(const Quorvex::Window1& w, const fw::RectControl& control) {
     QWidget* widget = control.Widget();
     return QRect(widget->mapTo(w.Content(), QPoint(0, 0)), widget->size());
 }
 
-QImage contentPicture(const MainWindow& w) {
+QImage contentPicture(const Quorvex::Window1& w) {
     return w.Content()->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
@@ -73,7 +70,7 @@ void TestMainWindow::initTestCase() {
 void TestMainWindow::contentArea() {
     FakePlatform fake;
     ProgramRun run;
-    MainWindow& w = *run.window;
+    Quorvex::Window1& w = *run.window;
     QWidget* top = w.Widget();
     QCOMPARE(top->windowTitle(), QString("Quorvex"));
     QCOMPARE(w.Content()->size(), QSize(680, 463));
@@ -125,7 +122,7 @@ void TestMainWindow::controlStandsWhereDesigned() {
     QFETCH(QString, container);
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
 
     const fw::RectControl* control = controlNamed(w, name, index);
     QVERIFY(control);
@@ -143,7 +140,7 @@ void TestMainWindow::controlStandsWhereDesigned() {
 void TestMainWindow::gridCellsSitInTheirFrames() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     for (int i = 0; i <= 8; ++i) {
         const QRect word(20 + 100 * (i % 3), 20 + 100 * (i / 3), 100, 100);
         const QRect memory = word.translated(340, 0);
@@ -228,7 +225,7 @@ void TestMainWindow::textControlReadsAsDesigned() {
 void TestMainWindow::initialState() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     QVERIFY(!w.ShowAnswer()->Widget()->isEnabled());
     QVERIFY(w.Start1()->Widget()->isEnabled());
     QVERIFY(w.Start1a()->Widget()->isEnabled());
@@ -251,7 +248,7 @@ void TestMainWindow::initialState() {
 void TestMainWindow::tabOrderAndFocus() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
 
     // The push buttons in focus-chain order, from Start1 round to it again.
     QWidget* first = w.Start1()->Widget();
@@ -352,7 +349,7 @@ void TestMainWindow::wordCellsShowNineInksInsideTheirCells() {
 void TestMainWindow::cellsDrawTheirTextInTheirTypeAndPlace() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     const auto cell = [](const std::function<void(QPainter&)>& draw) {
         QImage image(100, 100, QImage::Format_RGB32);
         image.fill(Qt::white);
@@ -422,7 +419,7 @@ void TestMainWindow::drawStringWrapsOrCondensesToItsWidth() {
 void TestMainWindow::supportButtonHandsOverTheOrderPage() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
 
     auto snapshot = [&w] {
         QStringList s;
@@ -444,7 +441,7 @@ void TestMainWindow::supportButtonHandsOverTheOrderPage() {
     QTest::mouseClick(w.SupportButton()->Widget(), Qt::LeftButton);
     QTest::mouseClick(w.SupportButton()->Widget(), Qt::LeftButton);
 
-    const QString address = MainWindow::OrderPageURL;
+    const QString address = Quorvex::Window1::OrderPageURL;
     QCOMPARE(fake.urls, QStringList({address, address}));
     const QUrl url(address);
     QVERIFY(url.isValid());
@@ -458,7 +455,7 @@ void TestMainWindow::supportButtonHandsOverTheOrderPage() {
 void TestMainWindow::labelTextsArePlain() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     fw::Label* label = w.StaticText10();
     auto* shown = qobject_cast<QLabel*>(label->Widget());
     QCOMPARE(shown->textFormat(), Qt::PlainText);
@@ -487,7 +484,7 @@ void TestMainWindow::closingTheWindowQuits() {
     // Only a safety net: the close asks every running loop to end at once.
     QTimer::singleShot(10000, &loop, [&loop] { loop.exit(99); });
     QCOMPARE(loop.exec(), 0);
-    QVERIFY(!fw::GetImplicitWindow(MainWindow::RegisteredName));
+    QVERIFY(!fw::GetImplicitWindow(Quorvex::Window1::RegisteredName));
 }
 
 QTEST_MAIN(TestMainWindow)

@@ -181,7 +181,7 @@ void TestMenus::menuBarModels() {
 void TestMenus::mainWindowMenuItemAccessors() {
     FakePlatform platform;
     ProgramRun run;
-    const class Window1* w = run.window;
+    const Quorvex::Window1* w = run.window;
     const std::vector<std::pair<fw::MenuItem*, const char*>> accessors{
         {w->HelpMenu(), "HelpMenu"},
         {w->HelpAbout(), "HelpAbout"},
@@ -294,7 +294,7 @@ void TestMenus::windowHandlerEnablesItsItemOnceBuilt() {
     // The bar is set in Layout, before AddMenuHandlers: unless the items are
     // looked at again once the window is built, a window's own items stay
     // disabled, and their shortcuts dead, until the focus moves.
-    class MenuBar2 model;
+    Quorvex::MenuBar2 model;
     auto window = std::make_unique<HandlerWindow>(model);
     window->Constructor();
     QVERIFY(QTest::qWaitForWindowActive(window->Widget()));

@@ -50,7 +50,7 @@ struct SeededPlatform : FakePlatform {
 
 class Monkey {
 public:
-    Monkey(quint32 seed, SeededPlatform& fake, class Window1& window)
+    Monkey(quint32 seed, SeededPlatform& fake, Quorvex::Window1& window)
         : random(seed ^ 0x9E3779B9u), platform(fake), w(window) {
         fw::Canvas* cover = w.Cover();
         cover->MouseDown = [this, handler = cover->MouseDown](int x, int y) {
@@ -97,7 +97,7 @@ public:
             faults << "the event changed only what it should, not " +
                           monkey::Differences(expected, after).join(", ");
         for (const QString& url : platform.urls)
-            if (url != Window1::OrderPageURL) faults << "only the order page is handed on";
+            if (url != Quorvex::Window1::OrderPageURL) faults << "only the order page is handed on";
         broken << faults << monkey::BrokenRules(before, after, course);
         return what;
     }
@@ -288,7 +288,7 @@ private:
 
     std::mt19937 random;
     SeededPlatform& platform;
-    class Window1& w;
+    Quorvex::Window1& w;
     std::vector<fw::PushButton*> buttons;
     QList<QPoint> coverPresses;
     Course course;

@@ -5,7 +5,6 @@
 #include "framework/Date.h"
 #include "framework/Printing.h"
 #include "help/Help.h"
-#include "help/HelpLayout.h"
 
 #include <QAction>
 #include <QtTest>
@@ -33,7 +32,7 @@ QString stampNow() {
     return now.ShortTime() + ", " + now.ShortDate();
 }
 
-bool helpIsOpen() { return fw::GetImplicitWindow(Help::RegisteredName) != nullptr; }
+bool helpIsOpen() { return fw::GetImplicitWindow(Quorvex::Help::RegisteredName) != nullptr; }
 
 // How many lines one text block takes, found by feeding the printer one line
 // more each time until a block no longer takes them all.
@@ -137,7 +136,7 @@ void TestPrinting::printsTheDesignTextWhenNoHelpWindowIsOpen() {
     QStringList body;
     for (const PdfWord& w : words)
         if (w.yMax < BlockBottom) body << w.text;
-    QCOMPARE(body.join(' '), QString::fromUtf8(HelpLayout::HelpText).simplified());
+    QCOMPARE(body.join(' '), QString::fromUtf8(Quorvex::Help::HelpText).simplified());
     QCOMPARE(footerOf(pdf.PageTexts().value(0)).first, 1);
 }
 

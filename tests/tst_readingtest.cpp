@@ -14,8 +14,6 @@
 
 namespace {
 
-using MainWindow = class Window1; // plain Window1 names its accessor
-
 // The colours as the user sees them: normal word, scrambled word, ink.
 struct Colour {
     QString normal;
@@ -61,7 +59,7 @@ void timedRun(FakePlatform& fake, fw::PushButton* button, int ticks) {
 }
 
 // What the window shows on screen now, after it has handled its pending redraws.
-QImage onScreen(const MainWindow& w) {
+QImage onScreen(const Quorvex::Window1& w) {
     QCoreApplication::processEvents();
     QWidget* content = w.Content();
     const QPoint origin = content->mapTo(w.Widget(), QPoint(0, 0));
@@ -214,7 +212,7 @@ void TestReadingTest::startAndStop() {
     QFETCH(QString, seconds);
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     fw::PushButton* own = scrambled ? w.Start1a() : w.Start1();
     fw::PushButton* other = scrambled ? w.Start1() : w.Start1a();
     const QString startCaption = scrambled ? "Start Scrambled" : "Start Normal";
@@ -240,7 +238,7 @@ void TestReadingTest::startAndStop() {
 void TestReadingTest::otherButtonIsOffWhileRunning() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     press(w.Start1());
     QStringList dealt;
     for (int i = 0; i <= 8; ++i)
@@ -289,7 +287,7 @@ void TestReadingTest::bestTime() {
     for (bool scrambled : {false, true}) {
         FakePlatform fake;
         ProgramRun run;
-        const MainWindow& w = *run.window;
+        const Quorvex::Window1& w = *run.window;
         fw::PushButton* button = scrambled ? w.Start1a() : w.Start1();
         fw::Label* bestLabel = scrambled ? w.ScrambledTime() : w.NormalTime();
         QVERIFY(labelShows(bestLabel).isEmpty());
@@ -310,7 +308,7 @@ void TestReadingTest::bestTime() {
 void TestReadingTest::equalTimeLeavesTheBestLabelAlone() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     timedRun(fake, w.Start1(), 30);
     w.NormalTime()->SetText("mark");
     timedRun(fake, w.Start1(), 30);
@@ -322,7 +320,7 @@ void TestReadingTest::equalTimeLeavesTheBestLabelAlone() {
 void TestReadingTest::bestTimesAreIndependent() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     timedRun(fake, w.Start1(), 30);
     timedRun(fake, w.Start1a(), 90);
     QCOMPARE(labelShows(w.NormalTime()), QString("0.50"));
@@ -347,7 +345,7 @@ void TestReadingTest::bestTimesAreIndependent() {
 void TestReadingTest::openEventResetsBestTimes() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     timedRun(fake, w.Start1(), 30);
     timedRun(fake, w.Start1a(), 30);
     Module1::StopFlag = true;
@@ -378,7 +376,7 @@ void TestReadingTest::openEventResetsBestTimes() {
 void TestReadingTest::wordCellsRepaintWithTheNewDeal() {
     FakePlatform fake;
     ProgramRun run;
-    const MainWindow& w = *run.window;
+    const Quorvex::Window1& w = *run.window;
     QColor before[9];
     const QImage first = onScreen(w);
     for (int i = 0; i <= 8; ++i) {

@@ -71,8 +71,8 @@ private Q_SLOTS:
 void TestRecords::recordsListTheirClassEntriesInOrder_data() {
     QTest::addColumn<QByteArray>("record");
     QTest::addColumn<QString>("names");
-    const fw::Placement p{"X", 0, 1, 2, 3, 4, 5, {}, true};
-    QTest::newRow("window") << fw::WindowRecord({680, 463, "Quorvex"})
+    const fw::ControlRow p{"X", 0, nullptr, "", 1, 2, 3, 4, "Hi", {}, 1, true, 5};
+    QTest::newRow("window") << fw::WindowRecord({.width = 680, .height = 463, .title = "Quorvex"})
                             << "Placement Width Height MinWidth MinHeight MaxWidth MaxHeight "
                                "Frame Composite HasBackColor BackColor Title Visible FullScreen "
                                "MenuBarVisible CloseButton Resizeable LiveResize MaximizeButton "
@@ -90,16 +90,16 @@ void TestRecords::recordsListTheirClassEntriesInOrder_data() {
                                << place + "TabPanelIndex TabIndex TabStop InitialParent "
                                           "Visible HelpTag AutoDeactivate Enabled";
     QTest::newRow("push button")
-        << fw::PushButtonRecord(p, "Go", {})
+        << fw::PushButtonRecord(p)
         << place + "TabPanelIndex TabIndex TabStop Caption Default Cancel Enabled Visible "
                    "HelpTag AutoDeactivate ButtonStyle TextFont Bold Italic Underline "
                    "InitialParent";
-    QTest::newRow("label") << fw::LabelRecord(p, "Hi", 1, {})
+    QTest::newRow("label") << fw::LabelRecord(p)
                            << place + "TabPanelIndex TabIndex Text TextAlign TextColor "
                                       "Multiline Enabled Visible Selectable Transparent "
                                       "HelpTag AutoDeactivate TextFont Bold Italic Underline "
                                       "DataSource DataField InitialParent";
-    QTest::newRow("timer") << fw::TimerRecord(0, 1000) << "Mode Period";
+    QTest::newRow("timer") << fw::TimerRecord(p) << "Mode Period";
 }
 
 void TestRecords::recordsListTheirClassEntriesInOrder() {
@@ -115,8 +115,10 @@ void TestRecords::recordsListTheirClassEntriesInOrder() {
 void TestRecords::recordsApplyToTheRealControls() {
     // Every entry a builder writes is a property of the class it is for.
     Host host;
-    const fw::Placement p{"X", fw::NoIndex, 10, 10, 50, 20, 1, {}, true};
-    fw::SetProperties(host, fw::WindowRecord({300, 200, "Host"}));
+    const fw::ControlRow p{"X", fw::NoIndex, nullptr, "",   10,
+                           10,  50,          20,      "Go", {},
+                           0,   true,        1,       {},   {.mode = 1, .period = 250}};
+    fw::SetProperties(host, fw::WindowRecord({.width = 300, .height = 200, .title = "Host"}));
     fw::Rectangle rectangle(host);
     fw::SetProperties(rectangle, fw::RectangleRecord(p));
     fw::Canvas canvas(host);
@@ -124,11 +126,11 @@ void TestRecords::recordsApplyToTheRealControls() {
     fw::Separator separator(host);
     fw::SetProperties(separator, fw::SeparatorRecord(p));
     fw::PushButton button(host);
-    fw::SetProperties(button, fw::PushButtonRecord(p, "Go", {}));
+    fw::SetProperties(button, fw::PushButtonRecord(p));
     fw::Label label(host);
-    fw::SetProperties(label, fw::LabelRecord(p, "Hi", 0, {}));
+    fw::SetProperties(label, fw::LabelRecord(p));
     fw::Timer timer(host);
-    fw::SetProperties(timer, fw::TimerRecord(1, 250));
+    fw::SetProperties(timer, fw::TimerRecord(p));
     QCOMPARE(host.Title(), QStringLiteral("Host"));
     QCOMPARE(host.Content()->size(), QSize(300, 200));
     QCOMPARE(timer.Mode(), 1);
@@ -138,8 +140,9 @@ void TestRecords::recordsApplyToTheRealControls() {
 void TestRecords::labelShowsItsRecord() {
     Host host;
     fw::Label label(host);
-    const fw::Placement p{"Greeting", fw::NoIndex, 12, 34, 150, 20, 3, {}, false};
-    fw::SetProperties(label, fw::LabelRecord(p, "<b>5 & 6</b>", 2, {"Arial", true}));
+    const fw::ControlRow p{"Greeting",     fw::NoIndex,        nullptr, "",    12, 34, 150, 20,
+                           "<b>5 & 6</b>", {"Arial", 0, true}, 2,       false, 3};
+    fw::SetProperties(label, fw::LabelRecord(p));
     auto* shown = qobject_cast<QLabel*>(label.Widget());
     QVERIFY(shown);
     QCOMPARE(label.Name, QStringLiteral("Greeting"));
@@ -156,8 +159,22 @@ void TestRecords::labelShowsItsRecord() {
 void TestRecords::pushButtonShowsItsRecord() {
     Host host;
     fw::PushButton button(host);
-    const fw::Placement p{"Start1", fw::NoIndex, 20, 342, 130, 20, 20, {}, true};
-    fw::SetProperties(button, fw::PushButtonRecord(p, "Start & Stop", {"Arial", true}, true));
+    const fw::ControlRow p{"Start1",
+                           fw::NoIndex,
+                           nullptr,
+                           "",
+                           20,
+                           342,
+                           130,
+                           20,
+                           "Start & Stop",
+                           {"Arial", 0, true},
+                           0,
+                           true,
+                           20,
+                           {},
+                           {.isDefault = true}};
+    fw::SetProperties(button, fw::PushButtonRecord(p));
     auto* shown = qobject_cast<QPushButton*>(button.Widget());
     QVERIFY(shown);
     QCOMPARE(button.Caption(), QStringLiteral("Start & Stop"));
@@ -173,11 +190,15 @@ void TestRecords::pushButtonShowsItsRecord() {
 void TestRecords::controlInsideAnotherTakesWindowCoordinates() {
     Host host;
     auto frame = std::make_unique<fw::Rectangle>(host);
-    fw::SetProperties(*frame, fw::RectangleRecord({"Rectangle1", 1, 120, 20, 100, 100, 0, {}}));
+    fw::SetProperties(
+        *frame,
+        fw::RectangleRecord({"Rectangle1", 1, nullptr, "", 120, 20, 100, 100, "", {}, 0, true, 0}));
     host.AddControl("Rectangle1", std::move(frame));
     fw::Label label(host);
     fw::SetProperties(
-        label, fw::LabelRecord({"L", fw::NoIndex, 130, 60, 50, 20, 0, "Rectangle1$1"}, "x", 0, {}));
+        label,
+        fw::LabelRecord(
+            {"L", fw::NoIndex, nullptr, "Rectangle1$1", 130, 60, 50, 20, "x", {}, 0, true, 0}));
     auto* container = dynamic_cast<fw::RectControl*>(host.ControlByNameIndex("Rectangle1", 1));
     QVERIFY(container);
     QCOMPARE(label.Widget()->parentWidget(), container->Widget());

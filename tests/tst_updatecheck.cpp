@@ -15,7 +15,7 @@ const QString currentMessage = "You are using the current version. No update is 
 int openVersionWindows() {
     int count = 0;
     for (fw::Window* w : fw::OpenWindows())
-        count += w->ClassName() == selfTest::RegisteredName;
+        count += w->ClassName() == Quorvex::selfTest::RegisteredName;
     return count;
 }
 
@@ -25,7 +25,7 @@ QAction* checkNow(ProgramRun& run) {
 
 // What the user does to end a check that waits.
 void cancel(const QString& how) {
-    class updateWindow* w = check::OpenUpdateWindow();
+    Quorvex::updateWindow* w = check::OpenUpdateWindow();
     if (!w) return;
     if (how == "Cancel button")
         QTest::mouseClick(w->PushButton1()->Widget(), Qt::LeftButton);
@@ -86,7 +86,7 @@ void TestUpdateCheck::versionWindowShowsTheRunningVersion() {
     ProgramRun run;
     QVERIFY(checkNow(run));
     checkNow(run)->trigger();
-    class selfTest* version = check::OpenVersionWindow();
+    Quorvex::selfTest* version = check::OpenVersionWindow();
     QVERIFY(version);
     QVERIFY(QTest::qWaitForWindowExposed(version->Widget()));
     QCOMPARE(version->Widget()->windowTitle(), "Self Test");
@@ -116,7 +116,7 @@ void TestUpdateCheck::checkNowTwiceShowsOneVersionWindow() {
     FakePlatform platform;
     ProgramRun run;
     checkNow(run)->trigger();
-    class selfTest* first = check::OpenVersionWindow();
+    Quorvex::selfTest* first = check::OpenVersionWindow();
     QVERIFY(first);
     QVERIFY(QTest::qWaitForWindowExposed(first->Widget()));
     checkNow(run)->trigger();
@@ -224,19 +224,19 @@ void TestUpdateCheck::communicationError_data() {
         << 500;
     QTest::newRow("200 page without tags")
         << check::Reply("<html><body>Welcome</body></html>", "HTTP/1.0 200 OK", "text/html")
-        << "keep" << int(updateWindow::NotAVersionDocument);
+        << "keep" << int(fw::http::NotAVersionDocument);
     QTest::newRow("empty CurrentVersion")
-        << check::Reply(check::Document("")) << "keep" << int(updateWindow::NotAVersionDocument);
+        << check::Reply(check::Document("")) << "keep" << int(fw::http::NotAVersionDocument);
     // Read literally, the value would run from the 16th character to the end tag.
     QTest::newRow("misspelt CurrentVersion start tag")
         << check::Reply(check::Document("1.3.0").replace("<CurrentVersion>", "<CurentVersion>"))
-        << "keep" << int(updateWindow::NotAVersionDocument);
+        << "keep" << int(fw::http::NotAVersionDocument);
     QTest::newRow("body over 1 MiB, no length")
         << "HTTP/1.0 200 OK\r\n\r\n" + padded(check::Document("1.3.0"), 1024 * 1024 + 1) << "close"
-        << int(fw::HTTPSocket::ReplyTooLarge);
+        << int(fw::http::ReplyTooLarge);
     QTest::newRow("length over 1 MiB")
         << QByteArray("HTTP/1.0 200 OK\r\nContent-Length: 1048577\r\n\r\n<?xml") << "keep"
-        << int(fw::HTTPSocket::ReplyTooLarge);
+        << int(fw::http::ReplyTooLarge);
 }
 
 void TestUpdateCheck::communicationError() {

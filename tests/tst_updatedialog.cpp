@@ -165,7 +165,7 @@ void TestUpdateDialog::goToWebsiteThenCancel() {
         QTimer::singleShot(0, [&] {
             after = check::LookAt(c.platform);
             openedBefore = c.platform.urls;
-            class updateWindow* w = check::OpenUpdateWindow();
+            Quorvex::updateWindow* w = check::OpenUpdateWindow();
             if (!w) return;
             if (closeBox)
                 w->Widget()->close();
@@ -210,7 +210,7 @@ void TestUpdateDialog::unsafeDownloadAddressIsNeverOpened() {
     QCOMPARE(c.platform.urls, QStringList());
     QCOMPARE(c.platform.beeps, 1);
     QCOMPARE(c.platform.messages,
-             QStringList{check::CommunicationError(updateWindow::NotAVersionDocument)});
+             QStringList{check::CommunicationError(fw::http::NotAVersionDocument)});
     check::VerifyEnded(c);
 }
 

@@ -12,8 +12,8 @@ private Q_SLOTS:
 };
 
 void TestVersionDocument::tags() {
-    QCOMPARE(updateWindow::startTag("Free"), QString("<Free>"));
-    QCOMPARE(updateWindow::endTag("Free"), QString("</Free>"));
+    QCOMPARE(Quorvex::updateWindow::startTag("Free"), QString("<Free>"));
+    QCOMPARE(Quorvex::updateWindow::endTag("Free"), QString("</Free>"));
 }
 
 void TestVersionDocument::returnValue_data() {
@@ -81,7 +81,7 @@ void TestVersionDocument::returnValue() {
     QFETCH(QString, document);
     QFETCH(QString, tag);
     QFETCH(QString, expected);
-    QCOMPARE(updateWindow::returnValue(document, tag), expected);
+    QCOMPARE(Quorvex::updateWindow::returnValue(document, tag), expected);
 }
 
 QTEST_MAIN(TestVersionDocument)

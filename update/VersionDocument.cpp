@@ -4,6 +4,8 @@
 #include "framework/Text.h"
 #include "update/updateWindow.h"
 
+namespace Quorvex {
+
 QString updateWindow::startTag(const QString& name) { return "<" + name + ">"; }
 
 QString updateWindow::endTag(const QString& name) { return "</" + name + ">"; }
@@ -22,3 +24,5 @@ bool updateWindow::SameVersion(const QString& version, int major, int minor, int
         if (fw::Val(fw::NthField(version, ".", field)) != double(running[field - 1])) return false;
     return true;
 }
+
+} // namespace Quorvex

@@ -1,9 +1,10 @@
 // The version window: shows the running version and starts an update check.
 #pragma once
 
-#include "framework/Label.h"
-#include "framework/PushButton.h"
-#include "framework/Window.h"
+#include "framework/DesignTable.h"
+#include "framework/Records.h"
+
+namespace Quorvex {
 
 class selfTest : public fw::Window {
     Q_OBJECT
@@ -18,6 +19,9 @@ public:
     void StaticText2_Open(fw::Label& label);
     void PushButton1_Action(fw::PushButton& button);
 
+    static const fw::WindowSettings Settings;
+    static const std::array<fw::ControlRow, 3> Controls;
+
 protected:
     void Layout() override;
     void CreateControls() override;
@@ -26,7 +30,7 @@ private:
     void CreateControls0();
 };
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named like its class
-selfTest* selfTest();
-#pragma GCC diagnostic pop
+} // namespace Quorvex
+
+// The one shared version window: the open one, or a new one when none is open.
+Quorvex::selfTest* selfTest();

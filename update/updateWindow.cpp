@@ -3,69 +3,29 @@
 
 #include "framework/Application.h"
 #include "framework/MessageDialog.h"
-#include "framework/Records.h"
 #include "framework/Services.h"
 #include "framework/Text.h"
 #include "update/selfTest.h"
 
 #include <QUrl>
 
+Quorvex::updateWindow* updateWindow() { return fw::SharedInstance<Quorvex::updateWindow>(); }
+
+namespace Quorvex {
+
 const char* const updateWindow::DocumentURL = "http://www.quorvex.example/Updates/quorvex.xml";
 const char* const updateWindow::HomePageURL = "http://www.quorvex.example/";
 
-class updateWindow* updateWindow() {
-    return fw::SharedInstance<class updateWindow>();
-}
-
-void updateWindow::Layout() {
-    fw::WindowSettings s;
-    s.width = 300;
-    s.height = 120;
-    s.title = QStringLiteral("Update");
-    s.frame = 1;
-    fw::SetProperties(*this, fw::WindowRecord(s));
-}
+void updateWindow::Layout() { fw::SetProperties(*this, fw::WindowRecord(Settings)); }
 
 void updateWindow::CreateControls() { CreateControls0(); }
 
-void updateWindow::CreateControls0() {
-    AddControl("StaticText1", std::make_unique<fw::Label>(*this));
-    StaticText1()->SetTextUnit(0);
-    StaticText1()->SetTextSize(12);
-    fw::SetProperties(*StaticText1(), fw::LabelRecord(fw::At("StaticText1", 20, 19, 266, 20, 0),
-                                                      "Checking for updates...", 0,
-                                                      {QStringLiteral("Arial"), false}));
-
-    AddControl("ProgressBar1", std::make_unique<fw::ProgressBar>(*this));
-    fw::SetProperties(*ProgressBar1(),
-                      fw::ProgressBarRecord(fw::At("ProgressBar1", 20, 46, 260, 12, 1), 100, 0));
-
-    AddControl("hp", std::make_unique<fw::HTTPSocket>(*this));
-    fw::SetProperties(*hp(), fw::LayoutRecord()
-                                 .Boolean("yield", false)
-                                 .Integer("Port", 0)
-                                 .String("Address", {})
-                                 .Bytes());
-    fw::HTTPSocket* socket = hp();
-    socket->PageReceived = [this, socket](const QString& url, int status,
-                                          const fw::InternetHeaders& headers, const QString& body) {
-        hp_PageReceived(*socket, url, status, headers, body);
-    };
-    socket->Error = [this, socket](int code) { hp_Error(*socket, code); };
-
-    AddControl("PushButton1", std::make_unique<fw::PushButton>(*this));
-    PushButton1()->SetTextUnit(0);
-    fw::SetProperties(*PushButton1(),
-                      fw::PushButtonRecord(fw::At("PushButton1", 208, 80, 72, 20, 3), "Cancel",
-                                           {QStringLiteral("System"), false}, true, true));
-    fw::PushButton* cancel = PushButton1();
-    cancel->Action = [this, cancel] { PushButton1_Action(*cancel); };
-}
+void updateWindow::CreateControls0() { fw::CreateControlsFrom(*this, Controls); }
 
 void updateWindow::Event_Open() {
     ProgressBar1()->SetMaximum(0);
     hp()->Get(DocumentURL);
-    selfTest()->Close();
+    ::selfTest()->Close();
 }
 
 namespace {
@@ -97,7 +57,7 @@ void updateWindow::hp_PageReceived(fw::HTTPSocket& socket, const QString&, int s
     // Without its start tag the version would be whatever text stands before
     // the end tag: that is no version to offer.
     if (version.isEmpty() || fw::InStr(document, startTag("CurrentVersion")) == 0) {
-        hp_Error(socket, NotAVersionDocument);
+        hp_Error(socket, fw::http::NotAVersionDocument);
         return;
     }
     ProgressBar1()->SetVisible(false);
@@ -113,7 +73,7 @@ void updateWindow::hp_PageReceived(fw::HTTPSocket& socket, const QString&, int s
     }
     // Only a web address may go to the browser.
     if (!isWebAddress(download)) {
-        hp_Error(socket, NotAVersionDocument);
+        hp_Error(socket, fw::http::NotAVersionDocument);
         return;
     }
     askUpgrade(version, description, download, free);
@@ -158,3 +118,5 @@ void updateWindow::hp_Error(fw::HTTPSocket&, int code) {
 }
 
 void updateWindow::PushButton1_Action(fw::PushButton&) { Close(); }
+
+} // namespace Quorvex

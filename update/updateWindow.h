@@ -2,11 +2,12 @@
 // version it names with the running one, and reports or offers the other one.
 #pragma once
 
-#include "framework/HTTPSocket.h"
-#include "framework/Label.h"
+#include "framework/DesignTable.h"
+#include "framework/HttpErrors.h"
 #include "framework/ProgressBar.h"
-#include "framework/PushButton.h"
-#include "framework/Window.h"
+#include "framework/Records.h"
+
+namespace Quorvex {
 
 class updateWindow : public fw::Window {
     Q_OBJECT
@@ -16,8 +17,6 @@ public:
 
     static const char* const DocumentURL;
     static const char* const HomePageURL;
-    // The error code reported for a reply that is not a version document.
-    static constexpr int NotAVersionDocument = 109;
 
     // When set, a current version closes the window without a message box.
     bool automaticCheck = false;
@@ -42,6 +41,9 @@ public:
     // dot-separated fields, read as numbers (a missing field reads as 0).
     static bool SameVersion(const QString& version, int major, int minor, int bug);
 
+    static const fw::WindowSettings Settings;
+    static const std::array<fw::ControlRow, 4> Controls;
+
 protected:
     void Layout() override;
     void CreateControls() override;
@@ -51,7 +53,7 @@ private:
     void CreateControls0();
 };
 
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wshadow" // the accessor is named like its class
-updateWindow* updateWindow();
-#pragma GCC diagnostic pop
+} // namespace Quorvex
+
+// The one shared update window: the open one, or a new one, which starts a check.
+Quorvex::updateWindow* updateWindow();

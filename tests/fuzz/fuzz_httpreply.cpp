@@ -37,7 +37,7 @@ Outcome OutcomeOf(const HttpReplyReader& reader) {
 
 // Checks what must hold after every step, and that an outcome, once reached, stays.
 void Step(HttpReplyReader& reader, std::optional<Outcome>& reached) {
-    Expect(reader.Body().size() <= fw::HTTPSocket::MaximumReplySize,
+    Expect(reader.Body().size() <= fw::http::MaximumReplySize,
            "the body stays within the reply size limit");
     const Outcome now = OutcomeOf(reader);
     if (reached)
@@ -75,7 +75,7 @@ void HttpReply(QByteArrayView bytes) {
         Step(reader, reached);
     }
     // Enough repeats to pass the limit, and not so many that one input takes long.
-    const qsizetype cap = 2 * fw::HTTPSocket::MaximumReplySize;
+    const qsizetype cap = 2 * fw::http::MaximumReplySize;
     const qsizetype times =
         reply.isEmpty() ? 1 : std::min<qsizetype>(1 + 4 * repeat, 1 + cap / reply.size());
     for (qsizetype i = 0; i < times; ++i) {
