@@ -1,6 +1,7 @@
 // The runtime.
 #include "framework/Runtime.h"
 
+#include "framework/Accessibility.h"
 #include "framework/Application.h"
 #include "framework/Window.h"
 
@@ -22,6 +23,7 @@ void RuntimeInit(int& argc, char** argv) {
 }
 
 void RunFrameworkInitialization(const std::function<void()>& lateStartup) {
+    InstallAccessibility();
     if (Application* app = GetAppObject()) app->CallOpen();
     lateStartup();
 }

@@ -227,6 +227,8 @@ std::vector<Property> Window::Properties() {
         IntProperty("MaxHeight", [this](qint32 v) { maxSize.setHeight(v); }),
         StringProperty("Title", [this](const QString& v) { top->setWindowTitle(v); }),
         BoolProperty("Visible", [this](bool v) { visible = v; }),
+        // Only assistive technology reads it: a modal window is modal by ShowModal.
+        IntProperty("Frame", [this](qint32 v) { frame = v; }),
         BoolProperty("HasBackColor", [this](bool v) { content->setAutoFillBackground(v); }),
         ColorProperty("BackColor",
                       [this](const QColor& c) {
@@ -239,11 +241,9 @@ std::vector<Property> Window::Properties() {
         BoolProperty("Resizeable", [this](bool v) { resizeable = v; }),
         BoolProperty("MaximizeButton", [this](bool v) { maximizeButton = v; }),
         BoolProperty("MinimizeButton", [this](bool v) { minimizeButton = v; }),
-        // Where the window first stands, its frame kind, and settings that only
-        // another platform read: the desktop places our windows, and a modal
-        // window is modal by ShowModal.
+        // Where the window first stands, and settings that only another
+        // platform read: the desktop places our windows.
         IgnoredProperty("Placement", PropertyType::Integer),
-        IgnoredProperty("Frame", PropertyType::Integer),
         IgnoredProperty("MacProcID", PropertyType::Integer),
         IgnoredProperty("Composite", PropertyType::Boolean),
         IgnoredProperty("FullScreen", PropertyType::Boolean),

@@ -48,6 +48,9 @@ public:
     bool IsOpen() const { return open; }
 
     QString Title() const;
+    // Whether its layout gives it the frame of a movable modal window (Frame 1)
+    // rather than that of a document window (0).
+    bool IsModalFrame() const { return frame == 1; }
     fw::MenuBar* MenuBar() const { return menuBar; }
     void SetMenuBar(fw::MenuBar* bar);
     // The item of that name and class on the window's menu bar; a missing or
@@ -100,6 +103,7 @@ private:
     QPointer<QEventLoop> modalLoop;
     bool open = false;
     bool visible = false;
+    int frame = 0;
     bool resizeable = false;
     bool closeButton = true;
     bool minimizeButton = true;

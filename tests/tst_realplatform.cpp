@@ -1,9 +1,12 @@
 // The real Qt side of the platform seam, with no fake installed: message boxes
-// that show text as text, the dialog's buttons, the tick clock and the shuffle.
+// that show text as text and come up as alerts, the dialog's buttons, the tick
+// clock and the shuffle.
 #include "framework/MessageDialog.h"
 #include "framework/NineArray.h"
+#include "framework/Runtime.h"
 #include "framework/Services.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLabel>
 #include <QMessageBox>
@@ -71,11 +74,16 @@ QAbstractButton* buttonCaptioned(QMessageBox& box, const QString& caption) {
     return nullptr;
 }
 
+QAccessible::Role roleOf(QWidget* widget) {
+    return QAccessible::queryAccessibleInterface(widget)->role();
+}
+
 } // namespace
 
 class TestRealPlatform : public QObject {
     Q_OBJECT
 private Q_SLOTS:
+    void initTestCase();
     void msgBoxShowsPlainText();
     void messageDialogReturnsTheButtonPressed_data();
     void messageDialogReturnsTheButtonPressed();
@@ -84,12 +92,21 @@ private Q_SLOTS:
     void shuffleWithTheRealSourceGivesPermutations();
 };
 
+// With the framework's own accessible interfaces, as the program runs.
+void TestRealPlatform::initTestCase() {
+    fw::RunFrameworkInitialization([] {});
+}
+
+// A message box stays what Qt makes it, an alert that a screen reader reads
+// out whole, and is not taken for one of the program's windows.
 void TestRealPlatform::msgBoxShowsPlainText() {
     const QString text = "<b>x</b> & <i>y</i>";
     QString shown;
     Qt::TextFormat format = Qt::RichText;
     bool plain = false;
+    QAccessible::Role role = QAccessible::NoRole;
     WhenModal watch([&](QMessageBox& box) {
+        role = roleOf(&box);
         if (QLabel* label = labelNamed(box, "qt_msgbox_label")) {
             shown = label->text();
             format = label->textFormat();
@@ -104,6 +121,7 @@ void TestRealPlatform::msgBoxShowsPlainText() {
     QCOMPARE(shown, text);
     QCOMPARE(format, Qt::PlainText);
     QVERIFY(plain);
+    QCOMPARE(role, QAccessible::AlertMessage);
     QVERIFY(!QApplication::activeModalWidget());
 }
 
@@ -137,8 +155,10 @@ void TestRealPlatform::messageDialogReturnsTheButtonPressed() {
     QMessageBox::Icon icon = QMessageBox::NoIcon;
     QStringList buttons;
     bool plain = false;
+    QAccessible::Role role = QAccessible::NoRole;
     WhenModal watch([&](QMessageBox& box) {
         title = box.windowTitle();
+        role = roleOf(&box);
         icon = box.icon();
         if (QLabel* label = labelNamed(box, "qt_msgbox_label")) {
             message = label->text();
@@ -166,6 +186,7 @@ void TestRealPlatform::messageDialogReturnsTheButtonPressed() {
     QCOMPARE(pressed, all[expected]);
     QCOMPARE(title, d.Title);
     QCOMPARE(icon, QMessageBox::Question);
+    QCOMPARE(role, QAccessible::AlertMessage);
     QCOMPARE(message, d.Message);
     QCOMPARE(messageFormat, Qt::PlainText);
     QCOMPARE(explanation, d.Explanation);

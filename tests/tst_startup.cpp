@@ -1,12 +1,17 @@
-// Start-up and shut-down: the main window that start-up opens, the
+// Start-up and shut-down: the main window that start-up opens, the windows
+// that the application's handlers open as assistive technology sees them, the
 // application's Open event, the ways the program quits, and finalisation.
 #include "FakePlatform.h"
 #include "Program.h"
+#include "UpdateCheck.h"
 #include "app/App.h"
 #include "app/MenuBars.h"
 #include "framework/Application.h"
 #include "game/Module1.h"
+#include "help/AboutBox.h"
+#include "help/Help.h"
 
+#include <QAccessible>
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
@@ -30,6 +35,14 @@ int visibleTopLevelWindows() {
     return count;
 }
 
+using Announced = std::pair<QAccessible::Role, QString>;
+
+// The role and name by which assistive technology announces a widget.
+Announced announced(QWidget* widget) {
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(widget);
+    return {face->role(), face->text(QAccessible::Name)};
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -37,6 +50,7 @@ class TestStartup : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void mainWindowOpensShownAndShared();
+    void windowsAnnounceTheirTitles();
     void openEventResetsOnlyBestTimesAndStopFlag();
     void quitEndsTheEventLoop_data();
     void quitEndsTheEventLoop();
@@ -58,6 +72,34 @@ void TestStartup::mainWindowOpensShownAndShared() {
     QCOMPARE(visibleTopLevelWindows(), 1);
     QVERIFY(App());
     QCOMPARE(fw::GetAppObject(), App());
+}
+
+// windowsWereAnonymous: a plain top-level widget was announced as a nameless
+// filler, so a screen reader said nothing as a window came up.
+void TestStartup::windowsAnnounceTheirTitles() {
+    check::UpdateCheck c;
+    QCOMPARE(announced(c.run.window->Widget()), Announced(QAccessible::Window, "Quorvex"));
+    App()->HelpShow_Action();
+    QCOMPARE(announced(Help()->Widget()), Announced(QAccessible::Window, "Help"));
+    App()->HelpAbout_Action();
+    QCOMPARE(announced(AboutBox()->Widget()), Announced(QAccessible::Window, "About..."));
+    App()->CheckForUpdateCheckNow_Action();
+    QCOMPARE(announced(selfTest()->Widget()), Announced(QAccessible::Window, "Self Test"));
+    // The update window blocks the rest while it waits: a dialog.
+    Announced update;
+    c.answer = [&](QTcpSocket&) {
+        if (class updateWindow* w = check::OpenUpdateWindow()) {
+            update = announced(w->Widget());
+            QTimer::singleShot(
+                0, w, [w] { QTest::mouseClick(w->PushButton1()->Widget(), Qt::LeftButton); });
+        }
+    };
+    QVERIFY(c.Run());
+    QCOMPARE(update, Announced(QAccessible::Dialog, "Update"));
+    // The controls keep what they are.
+    QCOMPARE(announced(c.run.window->Start1()->Widget()),
+             Announced(QAccessible::Button, "Start Normal"));
+    QCOMPARE(announced(c.run.window->StaticText1()->Widget()).first, QAccessible::StaticText);
 }
 
 void TestStartup::openEventResetsOnlyBestTimesAndStopFlag() {
