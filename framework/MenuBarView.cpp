@@ -47,12 +47,6 @@ MenuBarView::MenuBarView(Window& w, MenuBar& model) : window(w), bar(new QMenuBa
 
 MenuBarView::~MenuBarView() { QObject::disconnect(focusWatch); }
 
-QAction* MenuBarView::ActionFor(const QString& itemName) const {
-    for (const Entry& e : entries)
-        if (e.item->Name == itemName) return e.action;
-    return nullptr;
-}
-
 bool MenuBarView::CanAct(const MenuItem& item) const {
     if (window.HasMenuHandler(item.Name)) return true;
     if (Application* app = GetAppObject(); app && app->HasMenuHandler(item.Name)) return true;

@@ -25,8 +25,6 @@ public:
     QMenuBar* Bar() const { return bar; }
     // Enables every item that something can act on now.
     void UpdateEnabled();
-    // The Qt action of an item, or null.
-    QAction* ActionFor(const QString& itemName) const;
 
 private:
     struct Entry {

@@ -4,7 +4,6 @@
 #include <QApplication>
 #include <QDesktopServices>
 #include <QElapsedTimer>
-#include <QLabel>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrinter>
@@ -48,10 +47,12 @@ void QtPlatform::MsgBox(const QString& text) {
 DialogButton QtPlatform::ShowMessageDialog(const MessageDialogRequest& request) {
     QMessageBox box(iconFor(request.icon), request.title, request.message);
     box.setTextFormat(Qt::PlainText);
-    box.setInformativeText(request.explanation);
-    // The explanation may come from the network: never let it be read as markup.
-    if (auto* informative = box.findChild<QLabel*>(QStringLiteral("qt_msgbox_informativelabel")))
-        informative->setTextFormat(Qt::PlainText);
+    // The explanation may come from the network: it is shown as the text it is,
+    // blanks and line breaks included, never read as markup (which the box
+    // would guess it to be).
+    if (!request.explanation.isEmpty())
+        box.setInformativeText("<p style=\"white-space:pre-wrap\">" +
+                               request.explanation.toHtmlEscaped() + "</p>");
     QPushButton* action = box.addButton(request.actionCaption.isEmpty() ? QStringLiteral("OK")
                                                                         : request.actionCaption,
                                         QMessageBox::AcceptRole);

@@ -24,6 +24,7 @@ QSet<QString> registeredClasses;
 class WindowWidget : public QWidget {
 public:
     explicit WindowWidget(Window& owner) : window(owner) {}
+    Window& Owner() const { return window; }
 
 protected:
     void closeEvent(QCloseEvent* event) override {
@@ -68,12 +69,16 @@ Window* GetImplicitWindow(const QString& className) {
 
 std::vector<Window*> OpenWindows() { return openWindows; }
 
+Window* WindowOf(const QObject* widget) {
+    const auto* top = dynamic_cast<const WindowWidget*>(widget);
+    return top ? &top->Owner() : nullptr;
+}
+
 Window::Window() : top(new WindowWidget(*this)), content(new QWidget) {
     frameLayout = new QVBoxLayout(top);
     frameLayout->setContentsMargins(0, 0, 0, 0);
     frameLayout->setSpacing(0);
     frameLayout->addWidget(content);
-    top->setProperty("fwWindow", QVariant::fromValue(static_cast<QObject*>(this)));
 }
 
 Window::~Window() {

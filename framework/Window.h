@@ -116,6 +116,8 @@ private:
 Window* GetImplicitWindow(const QString& className);
 // Every open window, oldest first.
 std::vector<Window*> OpenWindows();
+// The window whose top-level widget this is, or null.
+Window* WindowOf(const QObject* widget);
 // Registers a window class name; the shared-instance lookup accepts only registered names.
 void RegisterClass(const QString& className);
 

@@ -88,7 +88,7 @@ void TestStartup::windowsAnnounceTheirTitles() {
     // The update window blocks the rest while it waits: a dialog.
     Announced update;
     c.answer = [&](QTcpSocket&) {
-        if (class updateWindow* w = check::OpenUpdateWindow()) {
+        if (Quorvex::updateWindow* w = check::OpenUpdateWindow()) {
             update = announced(w->Widget());
             QTimer::singleShot(
                 0, w, [w] { QTest::mouseClick(w->PushButton1()->Widget(), Qt::LeftButton); });
