@@ -9,6 +9,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
@@ -30,6 +32,14 @@ int visibleTopLevelWindows() {
     return count;
 }
 
+int opaquePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255) ++count;
+    return count;
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -37,6 +47,7 @@ class TestStartup : public QObject {
 private Q_SLOTS:
     void initTestCase();
     void mainWindowOpensShownAndShared();
+    void windowsShowTheProgramIcon();
     void openEventResetsOnlyBestTimesAndStopFlag();
     void quitEndsTheEventLoop_data();
     void quitEndsTheEventLoop();
@@ -58,6 +69,21 @@ void TestStartup::mainWindowOpensShownAndShared() {
     QCOMPARE(visibleTopLevelWindows(), 1);
     QVERIFY(App());
     QCOMPARE(fw::GetAppObject(), App());
+}
+
+// Without the icon in the library, or without Qt's SVG support at run time,
+// the desktop shows a generic icon for the program's windows.
+void TestStartup::windowsShowTheProgramIcon() {
+    FakePlatform platform;
+    ProgramRun run;
+    for (const QIcon& icon : {QApplication::windowIcon(), run.window->Widget()->windowIcon()}) {
+        QVERIFY(!icon.isNull());
+        for (int size : {16, 256}) {
+            const QImage image = icon.pixmap(size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QVERIFY2(opaquePixels(image) > size * size / 2, qPrintable(QString::number(size)));
+        }
+    }
 }
 
 void TestStartup::openEventResetsOnlyBestTimesAndStopFlag() {
