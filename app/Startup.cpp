@@ -12,6 +12,8 @@
 #include "update/selfTest.h"
 #include "update/updateWindow.h"
 
+#include <QApplication>
+#include <QIcon>
 #include <memory>
 
 namespace {
@@ -19,6 +21,10 @@ std::unique_ptr<Quorvex::App> theApp;
 }
 
 void initialize() {
+    // Before any window exists, so that every window carries the icon and the
+    // desktop can match them to the program's desktop entry.
+    QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
+    QGuiApplication::setDesktopFileName(QStringLiteral("quorvex"));
     fw::RegisterClass(Quorvex::Window1::RegisteredName);
     fw::RegisterClass(Quorvex::Help::RegisteredName);
     Module1::Init();

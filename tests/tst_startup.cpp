@@ -14,6 +14,8 @@
 #include <QAccessible>
 #include <QAction>
 #include <QApplication>
+#include <QIcon>
+#include <QImage>
 #include <QMenuBar>
 #include <QPointer>
 #include <QTest>
@@ -43,6 +45,14 @@ Announced announced(QWidget* widget) {
     return {face->role(), face->text(QAccessible::Name)};
 }
 
+int opaquePixels(const QImage& image) {
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            if (qAlpha(image.pixel(x, y)) == 255) ++count;
+    return count;
+}
+
 } // namespace
 
 class TestStartup : public QObject {
@@ -51,6 +61,7 @@ private Q_SLOTS:
     void initTestCase();
     void mainWindowOpensShownAndShared();
     void windowsAnnounceTheirTitles();
+    void windowsShowTheProgramIcon();
     void openEventResetsOnlyBestTimesAndStopFlag();
     void quitEndsTheEventLoop_data();
     void quitEndsTheEventLoop();
@@ -100,6 +111,21 @@ void TestStartup::windowsAnnounceTheirTitles() {
     QCOMPARE(announced(c.run.window->Start1()->Widget()),
              Announced(QAccessible::Button, "Start Normal"));
     QCOMPARE(announced(c.run.window->StaticText1()->Widget()).first, QAccessible::StaticText);
+}
+
+// Without the icon in the library, or without Qt's SVG support at run time,
+// the desktop shows a generic icon for the program's windows.
+void TestStartup::windowsShowTheProgramIcon() {
+    FakePlatform platform;
+    ProgramRun run;
+    for (const QIcon& icon : {QApplication::windowIcon(), run.window->Widget()->windowIcon()}) {
+        QVERIFY(!icon.isNull());
+        for (int size : {16, 256}) {
+            const QImage image = icon.pixmap(size).toImage();
+            QCOMPARE(image.size(), QSize(size, size));
+            QVERIFY2(opaquePixels(image) > size * size / 2, qPrintable(QString::number(size)));
+        }
+    }
 }
 
 void TestStartup::openEventResetsOnlyBestTimesAndStopFlag() {
