@@ -38,7 +38,9 @@ void Timer::Arm(qint64 deadlineNs) {
 }
 
 void Timer::Wake() {
-    if (clock.nsecsElapsed() + NsPerMs / 2 < deadline) {
+    // Woken early on purpose, or late by a busy loop that let go just short of
+    // the deadline: either way wait out the rest, however little is left.
+    if (clock.nsecsElapsed() < deadline) {
         Arm(deadline);
         return;
     }
