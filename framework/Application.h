@@ -5,6 +5,7 @@
 #include "framework/MenuHandlers.h"
 
 #include <QString>
+#include <QtGlobal>
 
 namespace fw {
 
@@ -12,9 +13,8 @@ class MenuBar;
 
 class Application {
 public:
+    Q_DISABLE_COPY(Application)
     Application() = default;
-    Application(const Application&) = delete;
-    Application& operator=(const Application&) = delete;
     virtual ~Application() = default;
 
     fw::MenuBar* MenuBar() const { return menuBar; }

@@ -85,7 +85,8 @@ struct Handler<R (W::*)(Source&, Args...)> {
     using Window = W;
     using Control = Source;
 };
-template <auto handler> using Source = typename Handler<decltype(handler)>::Control;
+// The control class that the handler takes first.
+template <auto handler> using From = typename Handler<decltype(handler)>::Control;
 
 // Sets the control's event to the handler bound to its window, which receives
 // the control first, then the event's own arguments.
@@ -100,17 +101,24 @@ template <auto event, auto handler> void Attach(fw::Window& window, fw::Control&
 } // namespace wiring
 
 // The events, each named as its control has it: Action<&Window1::Start1_Action>.
-template <auto handler>
-constexpr Wiring Action = wiring::Attach<&wiring::Source<handler>::Action, handler>;
-template <auto handler>
-constexpr Wiring Open = wiring::Attach<&wiring::Source<handler>::Open, handler>;
-template <auto handler>
-constexpr Wiring Paint = wiring::Attach<&wiring::Source<handler>::Paint, handler>;
-template <auto handler>
-constexpr Wiring MouseDown = wiring::Attach<&wiring::Source<handler>::MouseDown, handler>;
-template <auto handler>
-constexpr Wiring PageReceived = wiring::Attach<&wiring::Source<handler>::PageReceived, handler>;
-template <auto handler>
-constexpr Wiring Error = wiring::Attach<&wiring::Source<handler>::Error, handler>;
+template <auto h> constexpr Wiring Action = wiring::Attach<&wiring::From<h>::Action, h>;
+template <auto h> constexpr Wiring Open = wiring::Attach<&wiring::From<h>::Open, h>;
+template <auto h> constexpr Wiring Paint = wiring::Attach<&wiring::From<h>::Paint, h>;
+template <auto h> constexpr Wiring MouseDown = wiring::Attach<&wiring::From<h>::MouseDown, h>;
+template <auto h> constexpr Wiring PageReceived = wiring::Attach<&wiring::From<h>::PageReceived, h>;
+template <auto h> constexpr Wiring Error = wiring::Attach<&wiring::From<h>::Error, h>;
+
+// Short names for the columns of a table, for the files that hold one.
+namespace table {
+inline constexpr const ControlClass *Rect = &classes::Rectangle, *Canv = &classes::Canvas,
+                                    *Sep = &classes::Separator, *Button = &classes::PushButton,
+                                    *Text = &classes::Label, *Tmr = &classes::Timer,
+                                    *Area = &classes::TextArea, *Bar = &classes::ProgressBar,
+                                    *Socket = &classes::HTTPSocket;
+inline constexpr qint32 None = NoIndex; // not an element of a control array
+inline constexpr int L = 0, C = 1, R = 2, NoAlign = 0;
+inline constexpr TextType NoText = {};
+using fw::Action, fw::Error, fw::MouseDown, fw::Open, fw::PageReceived, fw::Paint;
+} // namespace table
 
 } // namespace fw

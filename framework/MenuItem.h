@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QString>
+#include <QtGlobal>
 #include <memory>
 #include <vector>
 
@@ -11,9 +12,8 @@ namespace fw {
 
 class MenuItem {
 public:
+    Q_DISABLE_COPY(MenuItem)
     MenuItem() = default;
-    MenuItem(const MenuItem&) = delete;
-    MenuItem& operator=(const MenuItem&) = delete;
     virtual ~MenuItem() = default;
 
     QString Name;

@@ -25,15 +25,22 @@ void font(LayoutRecord& r, const TextType& t) {
         .Boolean("Underline", false);
 }
 
+// No window of the program has tab panels.
+void tabOrder(LayoutRecord& r, const ControlRow& p) {
+    r.Integer("TabPanelIndex", 0).Integer("TabIndex", p.tab);
+}
+
+// Every control shows, has no help tag and goes inactive with its window.
+void shown(LayoutRecord& r) {
+    r.Boolean("Visible", true).String("HelpTag", {}).Boolean("AutoDeactivate", true);
+}
+
 // The entries that canvases and progress bars list alike after their placement.
 void focusable(LayoutRecord& r, const ControlRow& p) {
-    r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tab)
-        .Boolean("TabStop", true)
-        .Boolean("Visible", true)
-        .String("HelpTag", {})
-        .Boolean("AutoDeactivate", true)
-        .Boolean("Enabled", p.enabled);
+    tabOrder(r, p);
+    r.Boolean("TabStop", true);
+    shown(r);
+    r.Boolean("Enabled", p.enabled);
 }
 
 } // namespace
@@ -67,12 +74,9 @@ QByteArray WindowRecord(const WindowSettings& s) {
 QByteArray RectangleRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabIndex", p.tab)
-        .Integer("TabPanelIndex", 0)
-        .Boolean("Visible", true)
-        .String("HelpTag", {})
-        .Boolean("AutoDeactivate", true)
-        .Boolean("Enabled", p.enabled)
+    r.Integer("TabIndex", p.tab).Integer("TabPanelIndex", 0);
+    shown(r);
+    r.Boolean("Enabled", p.enabled)
         .Color("FillColor", 0xFFFFFF)
         .Integer("BorderWidth", 1)
         .Color("TopLeftColor", 0x000000)
@@ -97,31 +101,24 @@ QByteArray CanvasRecord(const ControlRow& p) {
 QByteArray SeparatorRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tab)
-        .Boolean("TabStop", true)
-        .String("InitialParent", p.inside)
-        .Boolean("Visible", true)
-        .String("HelpTag", {})
-        .Boolean("AutoDeactivate", true)
-        .Boolean("Enabled", p.enabled);
+    tabOrder(r, p);
+    r.Boolean("TabStop", true).String("InitialParent", p.inside);
+    shown(r);
+    r.Boolean("Enabled", p.enabled);
     return r.Bytes();
 }
 
 QByteArray PushButtonRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tab)
-        .Boolean("TabStop", true)
+    tabOrder(r, p);
+    r.Boolean("TabStop", true)
         .String("Caption", p.text)
         .Boolean("Default", p.settings.isDefault)
         .Boolean("Cancel", p.settings.isCancel)
-        .Boolean("Enabled", p.enabled)
-        .Boolean("Visible", true)
-        .String("HelpTag", {})
-        .Boolean("AutoDeactivate", true)
-        .Integer("ButtonStyle", 0);
+        .Boolean("Enabled", p.enabled);
+    shown(r);
+    r.Integer("ButtonStyle", 0);
     font(r, p.type);
     r.String("InitialParent", p.inside);
     return r.Bytes();
@@ -130,9 +127,8 @@ QByteArray PushButtonRecord(const ControlRow& p) {
 QByteArray LabelRecord(const ControlRow& p) {
     LayoutRecord r;
     placement(r, p);
-    r.Integer("TabPanelIndex", 0)
-        .Integer("TabIndex", p.tab)
-        .String("Text", p.text)
+    tabOrder(r, p);
+    r.String("Text", p.text)
         .Integer("TextAlign", p.align)
         .Color("TextColor", 0x000000)
         .Boolean("Multiline", p.settings.multiline)

@@ -36,8 +36,9 @@ public:
     Window();
     ~Window() override;
 
-    // The registered class name by which the shared-instance accessor finds it.
-    virtual QString ClassName() const = 0;
+    // The registered class name by which the shared-instance accessor finds it;
+    // SharedInstance gives a window its class's RegisteredName.
+    virtual QString ClassName() const { return className; }
 
     void Constructor();
     void Show();
@@ -86,6 +87,7 @@ protected:
 private:
     static constexpr int NoIndexValue = std::numeric_limits<int>::min();
     friend class WindowWidget;
+    template <class W> friend W* SharedInstance();
     void ClosedByUser();
     void ApplyFrame();
     void ApplyTabOrder();
@@ -93,6 +95,7 @@ private:
     void PressDefault();
     void PressCancel();
 
+    QString className;
     QWidget* top;
     QWidget* content;
     QVBoxLayout* frameLayout;
@@ -127,6 +130,7 @@ template <class W> W* SharedInstance() {
     if (Window* open = GetImplicitWindow(QString::fromLatin1(W::RegisteredName)))
         return static_cast<W*>(open);
     auto* window = new W;
+    window->className = QString::fromLatin1(W::RegisteredName);
     window->Constructor();
     return window;
 }

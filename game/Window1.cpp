@@ -1,7 +1,6 @@
 // Building the main window, its window events and its small handlers.
 #include "game/Window1.h"
 
-#include "app/MenuBars.h"
 #include "framework/Application.h"
 #include "framework/Services.h"
 #include "help/PrintHelp.h"
@@ -12,24 +11,6 @@ namespace Quorvex {
 
 const char* const Window1::OrderPageURL =
     "https://order.payments.example/buy?product=QRVX-120&lang=en";
-
-void Window1::Layout() {
-    SetMenuBar(::MenuBar1());
-    fw::SetProperties(*this, fw::WindowRecord(Settings));
-}
-
-void Window1::CreateControls() {
-    CreateControls0();
-    CreateControls1();
-}
-
-void Window1::CreateControls0() {
-    fw::CreateControlsFrom(*this, std::span(Controls).first(30), fw::TextOrder::SizeThenUnit);
-}
-
-void Window1::CreateControls1() {
-    fw::CreateControlsFrom(*this, std::span(Controls).subspan(30), fw::TextOrder::SizeThenUnit);
-}
 
 void Window1::AddMenuHandlers(fw::Window& window) {
     auto& mainWindow = dynamic_cast<Window1&>(window);

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "framework/DesignTable.h"
-#include "framework/Records.h"
 #include "framework/Rectangle.h"
 #include "framework/Separator.h"
 
@@ -17,10 +16,8 @@ class Graphics;
 namespace Quorvex {
 
 class Window1 : public fw::Window {
-    Q_OBJECT
 public:
     static constexpr const char* RegisteredName = "Window1.Window1";
-    QString ClassName() const override { return RegisteredName; }
 
     // Controls, by their names.
     fw::Rectangle* Rectangle1(int index) const {
@@ -139,8 +136,6 @@ public:
     static const char* const OrderPageURL;
 
     // The window's design: its settings and its 58 controls in the order of creation.
-    static const fw::WindowSettings Settings;
-    static const std::array<fw::ControlRow, 58> Controls;
 
 protected:
     void Layout() override;

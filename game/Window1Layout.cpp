@@ -1,25 +1,18 @@
-// The main window's design table.
+// The main window's design: its settings and its table of controls.
+#include "app/MenuBars.h"
+#include "framework/Records.h"
 #include "game/Window1.h"
 
 namespace Quorvex {
 
 namespace {
-const fw::ControlClass* const Rect = &fw::classes::Rectangle;
-const fw::ControlClass* const Canv = &fw::classes::Canvas;
-const fw::ControlClass* const Sep = &fw::classes::Separator;
-const fw::ControlClass* const Button = &fw::classes::PushButton;
-const fw::ControlClass* const Text = &fw::classes::Label;
-const fw::ControlClass* const Tmr = &fw::classes::Timer;
-constexpr fw::TextType Arial12 = {"Arial", 12, true}, Arial20 = {"Arial", 20, true}, NoText = {};
-constexpr int L = 0, C = 1, R = 2, NoAlign = 0;
-constexpr qint32 None = fw::NoIndex;
-using fw::Action, fw::MouseDown, fw::Paint;
-} // namespace
+using namespace fw::table;
+const fw::WindowSettings Settings = {.width = 680, .height = 463, .title = "Quorvex"};
+constexpr fw::TextType Arial12 = {"Arial", 12, true}, Arial20 = {"Arial", 20, true};
 
-const fw::WindowSettings Window1::Settings = {.width = 680, .height = 463, .title = "Quorvex"};
-
+// The 58 controls in the order in which the window creates them.
 // clang-format off
-const std::array<fw::ControlRow, 58> Window1::Controls = {{
+const std::array<fw::ControlRow, 58> Controls = {{
 //   name             index class   inside          left top  width height text                             type     align    enabled tab events
     {"Rectangle1",    1,    Rect,   "",             120, 20,  100,  100,   "",                              NoText,  NoAlign, true,   0},
     {"Canvas2",       None, Canv,   "Rectangle1$1", 120, 20,  100,  100,   "",                              NoText,  NoAlign, true,   27, {Paint<&Window1::Canvas2_Paint>}},
@@ -81,5 +74,25 @@ const std::array<fw::ControlRow, 58> Window1::Controls = {{
     {"Status2",       None, Text,   "",             460, 321, 100,  20,    "",                              Arial12, C,       true,   48},
 }};
 // clang-format on
+
+} // namespace
+
+void Window1::Layout() {
+    SetMenuBar(::MenuBar1());
+    fw::SetProperties(*this, fw::WindowRecord(Settings));
+}
+
+void Window1::CreateControls() {
+    CreateControls0();
+    CreateControls1();
+}
+
+void Window1::CreateControls0() {
+    fw::CreateControlsFrom(*this, std::span(Controls).first(30), fw::TextOrder::SizeThenUnit);
+}
+
+void Window1::CreateControls1() {
+    fw::CreateControlsFrom(*this, std::span(Controls).subspan(30), fw::TextOrder::SizeThenUnit);
+}
 
 } // namespace Quorvex

@@ -11,12 +11,6 @@ namespace Quorvex {
 const char* const AboutBox::AuthorMailURL = "mailto:author@quorvex.example";
 const char* const AboutBox::HomePageURL = "http://www.quorvex.example/";
 
-void AboutBox::Layout() { fw::SetProperties(*this, fw::WindowRecord(Settings)); }
-
-void AboutBox::CreateControls() { CreateControls0(); }
-
-void AboutBox::CreateControls0() { fw::CreateControlsFrom(*this, Controls); }
-
 void AboutBox::PushButton1_Action(fw::PushButton&) { fw::ShowURL(AuthorMailURL); }
 
 void AboutBox::PushButton2_Action(fw::PushButton&) { fw::ShowURL(HomePageURL); }

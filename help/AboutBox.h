@@ -3,15 +3,12 @@
 #pragma once
 
 #include "framework/DesignTable.h"
-#include "framework/Records.h"
 
 namespace Quorvex {
 
 class AboutBox : public fw::Window {
-    Q_OBJECT
 public:
     static constexpr const char* RegisteredName = "AboutBox.AboutBox";
-    QString ClassName() const override { return RegisteredName; }
 
     fw::PushButton* PushButton1() const { return ControlAs<fw::PushButton>("PushButton1"); }
     fw::PushButton* PushButton2() const { return ControlAs<fw::PushButton>("PushButton2"); }
@@ -26,9 +23,6 @@ public:
 
     static const char* const AuthorMailURL;
     static const char* const HomePageURL;
-
-    static const fw::WindowSettings Settings;
-    static const std::array<fw::ControlRow, 6> Controls;
 
 protected:
     void Layout() override;

@@ -1,21 +1,11 @@
 // Building the help window and its menu handler.
 #include "help/Help.h"
 
-#include "app/MenuBars.h"
 #include "help/PrintHelp.h"
 
 Quorvex::Help* Help() { return fw::SharedInstance<Quorvex::Help>(); }
 
 namespace Quorvex {
-
-void Help::Layout() {
-    SetMenuBar(::MenuBar2());
-    fw::SetProperties(*this, fw::WindowRecord(Settings));
-}
-
-void Help::CreateControls() { CreateControls0(); }
-
-void Help::CreateControls0() { fw::CreateControlsFrom(*this, Controls); }
 
 void Help::AddMenuHandlers(fw::Window& window) {
     auto& help = dynamic_cast<Help&>(window);

@@ -3,16 +3,13 @@
 #pragma once
 
 #include "framework/DesignTable.h"
-#include "framework/Records.h"
 #include "framework/TextArea.h"
 
 namespace Quorvex {
 
 class Help : public fw::Window {
-    Q_OBJECT
 public:
     static constexpr const char* RegisteredName = "Help.Help";
-    QString ClassName() const override { return RegisteredName; }
 
     fw::TextArea* TextArea1() const { return ControlAs<fw::TextArea>("TextArea1"); }
 
@@ -33,8 +30,6 @@ public:
     // Prints the help text and closes the window; always true.
     bool FilePrintHelp_Action();
 
-    static const fw::WindowSettings Settings;
-    static const std::array<fw::ControlRow, 1> Controls;
     // What the text area shows whenever the window is built.
     static const char* const HelpText;
 

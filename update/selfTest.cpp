@@ -8,12 +8,6 @@ Quorvex::selfTest* selfTest() { return fw::SharedInstance<Quorvex::selfTest>(); 
 
 namespace Quorvex {
 
-void selfTest::Layout() { fw::SetProperties(*this, fw::WindowRecord(Settings)); }
-
-void selfTest::CreateControls() { CreateControls0(); }
-
-void selfTest::CreateControls0() { fw::CreateControlsFrom(*this, Controls); }
-
 void selfTest::StaticText2_Open(fw::Label& label) {
     label.SetText(fw::GetAppObject()->LongVersion());
 }

@@ -2,15 +2,12 @@
 #pragma once
 
 #include "framework/DesignTable.h"
-#include "framework/Records.h"
 
 namespace Quorvex {
 
 class selfTest : public fw::Window {
-    Q_OBJECT
 public:
     static constexpr const char* RegisteredName = "selfTest.selfTest";
-    QString ClassName() const override { return RegisteredName; }
 
     fw::Label* StaticText1() const { return ControlAs<fw::Label>("StaticText1"); }
     fw::Label* StaticText2() const { return ControlAs<fw::Label>("StaticText2"); }
@@ -18,9 +15,6 @@ public:
 
     void StaticText2_Open(fw::Label& label);
     void PushButton1_Action(fw::PushButton& button);
-
-    static const fw::WindowSettings Settings;
-    static const std::array<fw::ControlRow, 3> Controls;
 
 protected:
     void Layout() override;

@@ -16,12 +16,6 @@ namespace Quorvex {
 const char* const updateWindow::DocumentURL = "http://www.quorvex.example/Updates/quorvex.xml";
 const char* const updateWindow::HomePageURL = "http://www.quorvex.example/";
 
-void updateWindow::Layout() { fw::SetProperties(*this, fw::WindowRecord(Settings)); }
-
-void updateWindow::CreateControls() { CreateControls0(); }
-
-void updateWindow::CreateControls0() { fw::CreateControlsFrom(*this, Controls); }
-
 void updateWindow::Event_Open() {
     ProgressBar1()->SetMaximum(0);
     hp()->Get(DocumentURL);

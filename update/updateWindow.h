@@ -5,15 +5,12 @@
 #include "framework/DesignTable.h"
 #include "framework/HttpErrors.h"
 #include "framework/ProgressBar.h"
-#include "framework/Records.h"
 
 namespace Quorvex {
 
 class updateWindow : public fw::Window {
-    Q_OBJECT
 public:
     static constexpr const char* RegisteredName = "updateWindow.updateWindow";
-    QString ClassName() const override { return RegisteredName; }
 
     static const char* const DocumentURL;
     static const char* const HomePageURL;
@@ -40,9 +37,6 @@ public:
     // Whether a version text names major.minor.bug: its first three
     // dot-separated fields, read as numbers (a missing field reads as 0).
     static bool SameVersion(const QString& version, int major, int minor, int bug);
-
-    static const fw::WindowSettings Settings;
-    static const std::array<fw::ControlRow, 4> Controls;
 
 protected:
     void Layout() override;
