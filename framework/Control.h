@@ -48,8 +48,6 @@ public:
     void SetVisible(bool visible);
     int TabIndex() const { return tabIndex; }
     bool TabStop() const { return tabStop; }
-    // The bounds in window coordinates.
-    QRect Bounds() const { return bounds; }
     void Refresh(bool eraseBackground = true);
 
     QWidget* Widget() const { return widget; }

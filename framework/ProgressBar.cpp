@@ -10,9 +10,7 @@ ProgressBar::ProgressBar(Window& ownerWindow)
     bar->setTextVisible(false);
 }
 
-int ProgressBar::Maximum() const { return bar->maximum(); }
 void ProgressBar::SetMaximum(int maximum) { bar->setRange(0, maximum); }
-int ProgressBar::Value() const { return bar->value(); }
 void ProgressBar::SetValue(int value) { bar->setValue(value); }
 
 std::vector<Property> ProgressBar::Properties() {

@@ -11,9 +11,7 @@ class ProgressBar : public RectControl {
 public:
     explicit ProgressBar(Window& ownerWindow);
 
-    int Maximum() const;
     void SetMaximum(int maximum);
-    int Value() const;
     void SetValue(int value);
 
     std::vector<Property> Properties() override;

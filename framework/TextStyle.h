@@ -15,7 +15,6 @@ public:
     void SetTextSize(double size);
     // Only the one unit the program uses (0) exists here.
     void SetTextUnit(int unit);
-    const FontSpec& Spec() const { return spec; }
 
     void AddProperties(std::vector<Property>& properties);
 

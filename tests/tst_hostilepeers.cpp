@@ -244,6 +244,7 @@ void TestHostilePeers::unfinishedReplyWaitsForCancel() {
     QVERIFY(later.visible);
     QCOMPARE(later.label, check::Waiting);
     QVERIFY(later.progressShown);
+    QCOMPARE(later.progressMaximum, 0);
     c.Settle();
     QCOMPARE(c.platform.messages, QStringList());
     QCOMPARE(c.platform.dialogs.size(), 0u);
@@ -374,7 +375,8 @@ void TestHostilePeers::invalidUtf8IsShownAsReplacementCharacters() {
         for (QLabel* label : box->findChildren<QLabel*>()) {
             QTextDocument rendered;
             rendered.setHtml(label->text());
-            shown << (label->textFormat() == Qt::PlainText ? label->text() : rendered.toPlainText());
+            shown << (label->textFormat() == Qt::PlainText ? label->text()
+                                                           : rendered.toPlainText());
         }
         box->reject();
     });

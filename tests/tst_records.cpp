@@ -66,6 +66,7 @@ private Q_SLOTS:
     void labelShowsItsRecord();
     void pushButtonShowsItsRecord();
     void controlInsideAnotherTakesWindowCoordinates();
+    void buildingChecksEachControlsClass();
 };
 
 void TestRecords::recordsListTheirClassEntriesInOrder_data() {
@@ -203,6 +204,22 @@ void TestRecords::controlInsideAnotherTakesWindowCoordinates() {
     QVERIFY(container);
     QCOMPARE(label.Widget()->parentWidget(), container->Widget());
     QCOMPARE(label.Widget()->geometry(), QRect(10, 40, 50, 20));
+}
+
+// The builder fetches each control back by its name: one that turns out to be
+// of another class than its row says is named in the failure.
+void TestRecords::buildingChecksEachControlsClass() {
+    Host host;
+    const fw::ControlRow rows[] = {
+        {"X", fw::NoIndex, &fw::classes::Label, "", 0, 0, 10, 10, "", {}, 0, true, 0},
+        {"X", fw::NoIndex, &fw::classes::PushButton, "", 0, 0, 10, 10, "", {}, 0, true, 1}};
+    QString failure;
+    try {
+        fw::CreateControlsFrom(host, rows);
+    } catch (const fw::LookupError& e) {
+        failure = e.what();
+    }
+    QVERIFY2(failure.contains("PushButton 'X'"), qPrintable(failure));
 }
 
 QTEST_MAIN(TestRecords)
