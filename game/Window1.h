@@ -135,8 +135,6 @@ public:
     // The address that "Support Vesk" opens.
     static const char* const OrderPageURL;
 
-    // The window's design: its settings and its 58 controls in the order of creation.
-
 protected:
     void Layout() override;
     void CreateControls() override;

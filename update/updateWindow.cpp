@@ -2,6 +2,7 @@
 #include "update/updateWindow.h"
 
 #include "framework/Application.h"
+#include "framework/HttpErrors.h"
 #include "framework/MessageDialog.h"
 #include "framework/Services.h"
 #include "framework/Text.h"

@@ -3,7 +3,6 @@
 #pragma once
 
 #include "framework/DesignTable.h"
-#include "framework/HttpErrors.h"
 #include "framework/ProgressBar.h"
 
 namespace Quorvex {
