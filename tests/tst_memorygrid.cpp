@@ -98,6 +98,9 @@ void TestMemoryGrid::clickRouting_data() {
     QTest::addColumn<int>("x"); // on Cover
     QTest::addColumn<int>("y");
     QTest::addColumn<int>("cell"); // -1: none
+    // QTest clicks a widget's centre when given its top-left corner, so a click
+    // on Cover's dead corner once placed an ordinal in the middle cell.
+    QTest::newRow("corner 0 0 dead") << 0 << 0 << -1;
     QTest::newRow("x 0 dead") << 0 << 50 << -1;
     QTest::newRow("x 100 dead") << 100 << 50 << -1;
     QTest::newRow("x 200 dead") << 200 << 150 << -1;

@@ -301,7 +301,6 @@ class TestMonkey : public QObject {
     Q_OBJECT
 private Q_SLOTS:
     void randomEventsKeepTheRules();
-    void clickOnCoverCornerIsDead();
 };
 
 void TestMonkey::randomEventsKeepTheRules() {
@@ -333,18 +332,6 @@ void TestMonkey::randomEventsKeepTheRules() {
     qInstallMessageHandler(previousHandler);
     qInfo("monkey: the timer fired %d times, %d tests were scored", monkey.firings,
           monkey.scorings);
-}
-
-// QTest clicks a widget's centre when given its top-left corner, so a click on
-// Cover's dead corner placed an ordinal in the middle cell.
-void TestMonkey::clickOnCoverCornerIsDead() {
-    Game game;
-    game.StartAndHide();
-    game.RecordCoverPresses();
-    ClickAt(game.w, OnCover(0, 0));
-    QCOMPARE(game.coverPresses, QList<QPoint>{QPoint(0, 0)});
-    QCOMPARE(Cells(Module1::MyAnswer), QStringList(9));
-    QCOMPARE(game.platform.beeps, 0);
 }
 
 QTEST_MAIN(TestMonkey)
