@@ -9,13 +9,11 @@
 #include "game/Module1.h"
 
 #include <QApplication>
-#include <QEventLoop>
 #include <QFontInfo>
 #include <QLabel>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -58,8 +56,6 @@ private Q_SLOTS:
     void drawStringWrapsOrCondensesToItsWidth();
     void supportButtonHandsOverTheOrderPage();
     void labelTextsArePlain();
-    // Last: once the application has been told to quit, no later event loop runs.
-    void closingTheWindowQuits();
 };
 
 void TestMainWindow::initTestCase() {
@@ -474,17 +470,6 @@ void TestMainWindow::labelTextsArePlain() {
                 rightmost = std::max(rightmost, x);
             }
     QVERIFY2(rightmost - leftmost > 30, qPrintable(QString::number(rightmost - leftmost)));
-}
-
-void TestMainWindow::closingTheWindowQuits() {
-    FakePlatform fake;
-    ProgramRun run;
-    QEventLoop loop;
-    QTimer::singleShot(0, run.window->Widget(), [&run] { run.window->Widget()->close(); });
-    // Only a safety net: the close asks every running loop to end at once.
-    QTimer::singleShot(10000, &loop, [&loop] { loop.exit(99); });
-    QCOMPARE(loop.exec(), 0);
-    QVERIFY(!fw::GetImplicitWindow(Quorvex::Window1::RegisteredName));
 }
 
 QTEST_MAIN(TestMainWindow)
