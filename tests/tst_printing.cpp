@@ -223,9 +223,7 @@ void TestPrinting::bodyIsCourierTenPointInsideTheTextBlock() {
 }
 
 void TestPrinting::printHelpItemPrintsFromEitherWindow_data() {
-    QTest::addColumn<bool>("fromHelpWindow");
-    QTest::newRow("main window") << false;
-    QTest::newRow("help window") << true;
+    printsEveryPageWithItsFooter_data();
 }
 
 void TestPrinting::printHelpItemPrintsFromEitherWindow() {

@@ -92,7 +92,7 @@ void TestUpdateDialog::offer() {
     QVERIFY(c.modal[0].visible);
     QVERIFY(!c.modal[0].progressShown);
     QCOMPARE(c.modal[0].label, check::Waiting);
-    // Unanswered, the fake dialog is cancelled.
+    // Unanswered, the fake dialog is cancelled: nothing opens.
     QCOMPARE(c.platform.urls, QStringList());
     QCOMPARE(c.platform.messages, QStringList());
     QCOMPARE(c.platform.beeps, 0);
@@ -129,8 +129,6 @@ void TestUpdateDialog::answer_data() {
         << DialogButton::Action << check::Download << QStringList{check::Download};
     QTest::newRow("action opens an https download")
         << DialogButton::Action << secure << QStringList{secure};
-    QTest::newRow("cancel opens nothing")
-        << DialogButton::Cancel << check::Download << QStringList();
 }
 
 void TestUpdateDialog::answer() {
