@@ -1,11 +1,14 @@
 // Clicks at a point of a window's content area, routed as a real press is:
-// to the deepest widget there that takes mouse events, in its own coordinates.
+// to the deepest widget there that takes mouse events, in its own coordinates;
+// and what the content area shows on screen.
 #pragma once
 
 #include "framework/Window.h"
 
 #include <QApplication>
+#include <QImage>
 #include <QMouseEvent>
+#include <QScreen>
 #include <QTest>
 #include <QWidget>
 
@@ -32,4 +35,16 @@ inline void ClickAt(const fw::Window& window, QPoint at) {
                           Qt::NoModifier);
         QApplication::sendEvent(target, &event);
     }
+}
+
+// The content area as it stands on screen once its pending redraws are done,
+// in content coordinates: a control that was not asked to redraw shows stale pixels.
+inline QImage OnScreen(const fw::Window& window) {
+    QCoreApplication::processEvents();
+    QWidget* top = window.Widget();
+    const QRect content(window.Content()->mapTo(top, QPoint(0, 0)), window.Content()->size());
+    return top->screen()
+        ->grabWindow(top->winId(), content.x(), content.y(), content.width(), content.height())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
 }

@@ -5,7 +5,6 @@
 #include "game/MemoryHitTest.h"
 
 #include <QImage>
-#include <QScreen>
 #include <QtTest>
 
 using Module1::AnswerNo;
@@ -15,13 +14,6 @@ using Module1::MyAnswer;
 namespace {
 
 QRect CellRect(int i) { return {360 + 100 * (i % 3), 20 + 100 * (i / 3), 100, 100}; }
-
-// The window's content as it stands on screen, in content coordinates.
-QImage OnScreen(const fw::Window& window) {
-    QWidget* top = window.Widget();
-    const QImage shot = top->screen()->grabWindow(top->winId()).toImage();
-    return shot.copy(QRect(window.Content()->mapTo(top, QPoint(0, 0)), window.Content()->size()));
-}
 
 bool AllWhite(const QImage& image, const QRect& area) {
     for (int y = area.top(); y <= area.bottom(); ++y)

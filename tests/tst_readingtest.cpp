@@ -1,5 +1,6 @@
 // The colour-word reading test, driven through its two buttons: the deals,
 // the start and stop of a timed run, the best times and the redrawn grid.
+#include "Clicks.h"
 #include "FakePlatform.h"
 #include "Program.h"
 #include "WordCellInks.h"
@@ -9,7 +10,6 @@
 #include <QApplication>
 #include <QLabel>
 #include <QPushButton>
-#include <QScreen>
 #include <QtTest>
 
 namespace {
@@ -56,19 +56,6 @@ void timedRun(FakePlatform& fake, fw::PushButton* button, int ticks) {
     press(button);
     fake.ticks += ticks;
     press(button);
-}
-
-// What the window shows on screen now, after it has handled its pending redraws.
-QImage onScreen(const Quorvex::Window1& w) {
-    QCoreApplication::processEvents();
-    QWidget* content = w.Content();
-    const QPoint origin = content->mapTo(w.Widget(), QPoint(0, 0));
-    return w.Widget()
-        ->screen()
-        ->grabWindow(w.Widget()->winId(), origin.x(), origin.y(), content->width(),
-                     content->height())
-        .toImage()
-        .convertToFormat(QImage::Format_RGB32);
 }
 
 } // namespace
@@ -372,7 +359,7 @@ void TestReadingTest::wordCellsRepaintWithTheNewDeal() {
     ProgramRun run;
     const Quorvex::Window1& w = *run.window;
     QColor before[9];
-    const QImage first = onScreen(w);
+    const QImage first = OnScreen(w);
     for (int i = 0; i <= 8; ++i) {
         before[i] = Module1::MyColor(i);
         QVERIFY2(ShowsInk(ReadCell(first, WordCellRect(i)), before[i]),
@@ -388,7 +375,7 @@ void TestReadingTest::wordCellsRepaintWithTheNewDeal() {
             if (!changed) press(button);
         }
         QVERIFY(changed);
-        const QImage after = onScreen(w);
+        const QImage after = OnScreen(w);
         for (int i = 0; i <= 8; ++i) {
             QVERIFY2(ShowsInk(ReadCell(after, WordCellRect(i)), Module1::MyColor(i)),
                      qPrintable(QString("%1 cell %2").arg(button->Name).arg(i)));
