@@ -1,5 +1,6 @@
 // The fuzzers' seed inputs and every input they found a fault with, replayed
 // through the same entries; and the malformed label records those faults came from.
+#include "TestWindow.h"
 #include "framework/Label.h"
 #include "framework/Rectangle.h"
 #include "framework/Window.h"
@@ -19,11 +20,6 @@ const std::map<QString, Entry> entries = {
     {"versiondocument", &fuzz::VersionDocument},
     {"httpreply", &fuzz::HttpReply},
     {"layoutrecord", &fuzz::LayoutRecord},
-};
-
-class TestWindow : public fw::Window {
-public:
-    QString ClassName() const override { return QStringLiteral("TestWindow"); }
 };
 
 } // namespace

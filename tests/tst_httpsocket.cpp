@@ -1,6 +1,7 @@
 // The HTTP client against a real server on 127.0.0.1 that host resolution
 // points at: what goes over the wire, and which one event comes back.
 #include "FakePlatform.h"
+#include "TestWindow.h"
 #include "framework/HTTPSocket.h"
 #include "framework/Window.h"
 
@@ -16,11 +17,6 @@ namespace http = fw::http;
 namespace {
 
 const QString documentUrl = "http://www.quorvex.example/Updates/quorvex.xml";
-
-class TestWindow : public fw::Window {
-public:
-    QString ClassName() const override { return "TestWindow"; }
-};
 
 // A web server that answers the first complete request as the test says.
 class Peer : public QObject {

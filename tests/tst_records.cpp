@@ -1,6 +1,7 @@
 // The layout records of the window and control classes: their entries in
 // each class's order and types, and what they show on the real controls.
 #include "PropertyRecorder.h"
+#include "TestWindow.h"
 #include "framework/Canvas.h"
 #include "framework/Label.h"
 #include "framework/PushButton.h"
@@ -49,11 +50,6 @@ QStringList namesOf(const QStringList& log) {
         names << entry.section('=', 0, 0);
     return names;
 }
-
-class Host : public fw::Window {
-public:
-    QString ClassName() const override { return QStringLiteral("Host"); }
-};
 
 } // namespace
 
@@ -115,7 +111,7 @@ void TestRecords::recordsListTheirClassEntriesInOrder() {
 
 void TestRecords::recordsApplyToTheRealControls() {
     // Every entry a builder writes is a property of the class it is for.
-    Host host;
+    TestWindow host;
     const fw::ControlRow p{"X", fw::NoIndex, nullptr, "",   10,
                            10,  50,          20,      "Go", {},
                            0,   true,        1,       {},   {.mode = 1, .period = 250}};
@@ -139,7 +135,7 @@ void TestRecords::recordsApplyToTheRealControls() {
 }
 
 void TestRecords::labelShowsItsRecord() {
-    Host host;
+    TestWindow host;
     fw::Label label(host);
     const fw::ControlRow p{"Greeting",     fw::NoIndex,        nullptr, "",    12, 34, 150, 20,
                            "<b>5 & 6</b>", {"Arial", 0, true}, 2,       false, 3};
@@ -158,7 +154,7 @@ void TestRecords::labelShowsItsRecord() {
 }
 
 void TestRecords::pushButtonShowsItsRecord() {
-    Host host;
+    TestWindow host;
     fw::PushButton button(host);
     const fw::ControlRow p{"Start1",
                            fw::NoIndex,
@@ -189,7 +185,7 @@ void TestRecords::pushButtonShowsItsRecord() {
 }
 
 void TestRecords::controlInsideAnotherTakesWindowCoordinates() {
-    Host host;
+    TestWindow host;
     auto frame = std::make_unique<fw::Rectangle>(host);
     fw::SetProperties(
         *frame,
@@ -209,7 +205,7 @@ void TestRecords::controlInsideAnotherTakesWindowCoordinates() {
 // The builder fetches each control back by its name: one that turns out to be
 // of another class than its row says is named in the failure.
 void TestRecords::buildingChecksEachControlsClass() {
-    Host host;
+    TestWindow host;
     const fw::ControlRow rows[] = {
         {"X", fw::NoIndex, &fw::classes::Label, "", 0, 0, 10, 10, "", {}, 0, true, 0},
         {"X", fw::NoIndex, &fw::classes::PushButton, "", 0, 0, 10, 10, "", {}, 0, true, 1}};

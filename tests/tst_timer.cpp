@@ -1,17 +1,11 @@
 // The timer control: when it fires, how often, and what stops it.
 #include "FakePlatform.h"
+#include "TestWindow.h"
 #include "framework/Timer.h"
 #include "framework/Window.h"
 
 #include <QElapsedTimer>
 #include <QtTest>
-
-namespace {
-class Holder : public fw::Window {
-public:
-    QString ClassName() const override { return "Holder"; }
-};
-} // namespace
 
 class TestTimer : public QObject {
     Q_OBJECT
@@ -34,7 +28,7 @@ void TestTimer::singleShotFiresOnceAndNeverEarly_data() {
 
 void TestTimer::singleShotFiresOnceAndNeverEarly() {
     QFETCH(qint64, busyNs);
-    Holder window;
+    TestWindow window;
     fw::Timer timer(window);
     timer.SetPeriod(150);
     int fired = 0;
@@ -58,7 +52,7 @@ void TestTimer::singleShotFiresOnceAndNeverEarly() {
 }
 
 void TestTimer::settingTheModeAgainRestartsThePeriod() {
-    Holder window;
+    TestWindow window;
     fw::Timer timer(window);
     timer.SetPeriod(300);
     int fired = 0;
@@ -75,7 +69,7 @@ void TestTimer::settingTheModeAgainRestartsThePeriod() {
 }
 
 void TestTimer::multipleModeKeepsFiring() {
-    Holder window;
+    TestWindow window;
     fw::Timer timer(window);
     timer.SetPeriod(30);
     int fired = 0;
@@ -89,7 +83,7 @@ void TestTimer::multipleModeKeepsFiring() {
 }
 
 void TestTimer::elapseNowFiresOnlyWhenArmed() {
-    Holder window;
+    TestWindow window;
     fw::Timer timer(window);
     int fired = 0;
     timer.Action = [&] { ++fired; };
@@ -104,7 +98,7 @@ void TestTimer::elapseNowFiresOnlyWhenArmed() {
 }
 
 void TestTimer::closingTheWindowStopsIt() {
-    Holder window;
+    TestWindow window;
     fw::Timer timer(window);
     timer.SetPeriod(50);
     int fired = 0;
