@@ -1,5 +1,5 @@
 // Starts the program as main() does, but without entering the event loop, so
-// that a test can drive it; and ends it again.
+// that a test can drive it; and ends it again. Also finds what it has open.
 #pragma once
 
 #include "app/Startup.h"
@@ -7,6 +7,8 @@
 #include "game/Module1.h"
 #include "game/Window1.h"
 
+#include <QAction>
+#include <QMenuBar>
 #include <QTest>
 
 struct ProgramRun {
@@ -31,3 +33,19 @@ struct ProgramRun {
 
     Quorvex::Window1* window = nullptr;
 };
+
+// How many windows of the class are open.
+inline int OpenWindowsOf(const QString& className) {
+    int count = 0;
+    for (fw::Window* w : fw::OpenWindows())
+        count += w->ClassName() == className;
+    return count;
+}
+
+// The menu bar a window shows, and its item of the given name.
+inline QMenuBar* BarOf(const fw::Window* window) {
+    return window->Widget()->findChild<QMenuBar*>();
+}
+inline QAction* ActionNamed(const fw::Window* window, const QString& name) {
+    return BarOf(window)->findChild<QAction*>(name);
+}

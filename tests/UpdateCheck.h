@@ -220,6 +220,14 @@ private:
     QTimer safety;
 };
 
+// The check showed the user nothing, opened nothing and made no sound.
+inline void VerifyNothingShown(const UpdateCheck& c) {
+    QCOMPARE(c.platform.messages, QStringList());
+    QCOMPARE(c.platform.dialogs.size(), 0u);
+    QCOMPARE(c.platform.urls, QStringList());
+    QCOMPARE(c.platform.beeps, 0);
+}
+
 // The check ran its course: the update window appeared with the version
 // window gone, then closed, and neither window is left.
 inline void VerifyEnded(const UpdateCheck& c) {

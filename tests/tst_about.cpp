@@ -11,12 +11,7 @@
 
 namespace {
 
-int openAboutBoxes() {
-    int count = 0;
-    for (fw::Window* w : fw::OpenWindows())
-        count += w->ClassName() == Quorvex::AboutBox::RegisteredName;
-    return count;
-}
+int openAboutBoxes() { return OpenWindowsOf(Quorvex::AboutBox::RegisteredName); }
 
 // Chooses "About..." in the main window's menu bar.
 Quorvex::AboutBox* chooseAbout(ProgramRun& run) {

@@ -17,12 +17,7 @@ namespace {
 
 QString helpText() { return QString::fromUtf8(Quorvex::Help::HelpText); }
 
-int openHelpWindows() {
-    int count = 0;
-    for (fw::Window* w : fw::OpenWindows())
-        count += w->ClassName() == Quorvex::Help::RegisteredName;
-    return count;
-}
+int openHelpWindows() { return OpenWindowsOf(Quorvex::Help::RegisteredName); }
 
 QAction* item(fw::Window& window, const char* name) {
     return window.Widget()->findChild<QAction*>(name);

@@ -17,12 +17,6 @@
 
 namespace {
 
-QMenuBar* barOf(const fw::Window* window) { return window->Widget()->findChild<QMenuBar*>(); }
-
-QAction* actionNamed(const fw::Window* window, const QString& name) {
-    return barOf(window)->findChild<QAction*>(name);
-}
-
 // Opens the menu as a click on its title does, and closes it again; opening
 // is when the items look at what can act on them.
 void openAndClose(QMenuBar* bar, const QString& title) {
@@ -139,7 +133,7 @@ void TestMenus::menuBarsAreSharedInstances() {
 void TestMenus::mainWindowShowsMenuBar1() {
     FakePlatform platform;
     ProgramRun run;
-    QMenuBar* bar = barOf(run.window);
+    QMenuBar* bar = BarOf(run.window);
     QVERIFY(bar);
     // "Cmd" is the Control key here.
     const QStringList expected{"menu &File",
@@ -224,7 +218,7 @@ void TestMenus::itemIsEnabledWhenSomethingCanActOnIt() {
     // Without opening a menu: a shortcut works from the state the items are in.
     // The main window has no text control, so no Edit item can act.
     int checked = 0;
-    for (QAction* a : barOf(run.window)->findChildren<QAction*>()) {
+    for (QAction* a : BarOf(run.window)->findChildren<QAction*>()) {
         const QString name = a->objectName();
         if (a->isSeparator() || a->menu() || name.isEmpty()) continue;
         const bool canAct =
@@ -233,8 +227,8 @@ void TestMenus::itemIsEnabledWhenSomethingCanActOnIt() {
         ++checked;
     }
     QCOMPARE(checked, 11);
-    QVERIFY(actionNamed(run.window, "FileQuit")->isEnabled());
-    QVERIFY(!actionNamed(run.window, "EditCopy")->isEnabled());
+    QVERIFY(ActionNamed(run.window, "FileQuit")->isEnabled());
+    QVERIFY(!ActionNamed(run.window, "EditCopy")->isEnabled());
 }
 
 void TestMenus::choosingAnItemRunsTheAppHandler() {
@@ -245,8 +239,8 @@ void TestMenus::choosingAnItemRunsTheAppHandler() {
         ++ran;
         return false;
     });
-    openAndClose(barOf(run.window), "Check For Update");
-    QAction* checkNow = actionNamed(run.window, "CheckForUpdateCheckNow");
+    openAndClose(BarOf(run.window), "Check For Update");
+    QAction* checkNow = ActionNamed(run.window, "CheckForUpdateCheckNow");
     QVERIFY(checkNow->isEnabled());
     checkNow->trigger();
     QCOMPARE(ran, 1);
@@ -257,7 +251,7 @@ void TestMenus::choosingAnItemRunsTheAppHandler() {
 void TestMenus::appHandlerAddedLaterEnablesOpenWindowsItem() {
     FakePlatform platform;
     ProgramRun run;
-    QAction* undo = actionNamed(run.window, "EditUndo");
+    QAction* undo = ActionNamed(run.window, "EditUndo");
     QVERIFY(!undo->isEnabled());
     int ran = 0;
     App()->AddMenuHandler("EditUndo", [&ran] {
@@ -281,8 +275,8 @@ void TestMenus::windowHandlerTakesPrecedence() {
         ++byWindow;
         return true;
     });
-    openAndClose(barOf(run.window), "Check For Update");
-    actionNamed(run.window, "CheckForUpdateCheckNow")->trigger();
+    openAndClose(BarOf(run.window), "Check For Update");
+    ActionNamed(run.window, "CheckForUpdateCheckNow")->trigger();
     QCOMPARE(byWindow, 1);
     QCOMPARE(byApp, 0);
 }
@@ -295,7 +289,7 @@ void TestMenus::windowHandlerEnablesItsItemOnceBuilt() {
     auto window = std::make_unique<HandlerWindow>(model);
     window->Constructor();
     QVERIFY(QTest::qWaitForWindowActive(window->Widget()));
-    QVERIFY(actionNamed(window.get(), "FilePrintHelp")->isEnabled());
+    QVERIFY(ActionNamed(window.get(), "FilePrintHelp")->isEnabled());
     QTest::keyClick(window->Widget(), Qt::Key_P, Qt::ControlModifier | Qt::ShiftModifier);
     QCOMPARE(window->printed, 1);
 }
@@ -309,9 +303,9 @@ void TestMenus::editItemsFollowTheFocusedTextControl() {
     edit->show();
     edit->setFocus();
     QTRY_COMPARE(QApplication::focusWidget(), edit);
-    QMenuBar* bar = barOf(run.window);
+    QMenuBar* bar = BarOf(run.window);
     const auto enabled = [&](const char* name) {
-        return actionNamed(run.window, name)->isEnabled();
+        return ActionNamed(run.window, name)->isEnabled();
     };
 
     openAndClose(bar, "&Edit");
@@ -321,20 +315,20 @@ void TestMenus::editItemsFollowTheFocusedTextControl() {
     QVERIFY(!enabled("EditClear"));
     QVERIFY(!enabled("EditUndo"));
 
-    actionNamed(run.window, "EditSelectAll")->trigger();
+    ActionNamed(run.window, "EditSelectAll")->trigger();
     QCOMPARE(edit->textCursor().selectedText(), QStringLiteral("hello world"));
     openAndClose(bar, "&Edit");
     QVERIFY(enabled("EditCopy"));
     QVERIFY(enabled("EditCut"));
     QVERIFY(enabled("EditClear"));
 
-    actionNamed(run.window, "EditClear")->trigger();
+    ActionNamed(run.window, "EditClear")->trigger();
     QCOMPARE(edit->toPlainText(), QString());
     openAndClose(bar, "&Edit");
     QVERIFY(enabled("EditUndo"));
     QVERIFY(!enabled("EditSelectAll"));
 
-    actionNamed(run.window, "EditUndo")->trigger();
+    ActionNamed(run.window, "EditUndo")->trigger();
     QCOMPARE(edit->toPlainText(), QStringLiteral("hello world"));
 
     // A read-only text control can be copied from but not changed.

@@ -24,12 +24,6 @@
 
 namespace {
 
-QMenuBar* barOf(const fw::Window* window) { return window->Widget()->findChild<QMenuBar*>(); }
-
-QAction* actionNamed(const fw::Window* window, const QString& name) {
-    return barOf(window)->findChild<QAction*>(name);
-}
-
 int visibleTopLevelWindows() {
     int count = 0;
     for (const QWidget* w : QApplication::topLevelWidgets())
@@ -181,7 +175,7 @@ void TestStartup::quitEndsTheEventLoop() {
     QPointer<fw::Window> window = run.window;
     QTimer::singleShot(0, [&] {
         if (how == "menu")
-            actionNamed(window, "FileQuit")->trigger();
+            ActionNamed(window, "FileQuit")->trigger();
         else if (how == "shortcut")
             QTest::keyClick(window->Widget(), Qt::Key_Q, Qt::ControlModifier);
         else
@@ -246,7 +240,7 @@ void TestStartup::finalizeReleasesEverything() {
     QCOMPARE(fw::OpenWindows().size(), std::size_t(1));
     QVERIFY(!MenuBar1()->Lookup("Mark"));
     QVERIFY(!MenuBar2()->Lookup("Mark"));
-    QCOMPARE(barOf(run->window)->actions().size(), 4);
+    QCOMPARE(BarOf(run->window)->actions().size(), 4);
 }
 
 QTEST_MAIN(TestStartup)

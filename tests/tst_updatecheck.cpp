@@ -12,13 +12,6 @@ namespace {
 
 const QString currentMessage = "You are using the current version. No update is available.";
 
-int openVersionWindows() {
-    int count = 0;
-    for (fw::Window* w : fw::OpenWindows())
-        count += w->ClassName() == Quorvex::selfTest::RegisteredName;
-    return count;
-}
-
 QAction* checkNow(ProgramRun& run) {
     return run.window->Widget()->findChild<QAction*>("CheckForUpdateCheckNow");
 }
@@ -61,13 +54,6 @@ void replyWith(UpdateCheck& c, const QByteArray& reply, const QString& then) {
         if (then == "close") s.disconnectFromHost();
         if (then == "reset") check::Reset(s);
     };
-}
-
-void verifyNothingShown(const UpdateCheck& c) {
-    QCOMPARE(c.platform.messages, QStringList());
-    QCOMPARE(c.platform.dialogs.size(), 0u);
-    QCOMPARE(c.platform.urls, QStringList());
-    QCOMPARE(c.platform.beeps, 0);
 }
 
 } // namespace
@@ -131,7 +117,7 @@ void TestUpdateCheck::checkNowTwiceShowsOneVersionWindow() {
     QVERIFY(QTest::qWaitForWindowExposed(first->Widget()));
     checkNow(run)->trigger();
     QCoreApplication::processEvents();
-    QCOMPARE(openVersionWindows(), 1);
+    QCOMPARE(OpenWindowsOf(Quorvex::selfTest::RegisteredName), 1);
     QCOMPARE(check::OpenVersionWindow(), first);
     QCOMPARE(check::VisibleWindowsTitled("Self Test"), 1);
 }
@@ -184,7 +170,7 @@ void TestUpdateCheck::automaticCheckLeavesOutTheMessage() {
     QCOMPARE(c.closing.label, "This version is current.");
     QVERIFY(!c.closing.progressShown);
     QVERIFY(c.modal.empty());
-    verifyNothingShown(c);
+    check::VerifyNothingShown(c);
     check::VerifyEnded(c);
 }
 
@@ -204,7 +190,7 @@ void TestUpdateCheck::emptyBodyClosesSilently() {
     QVERIFY(c.Run());
     QCOMPARE(c.request, check::Request);
     QVERIFY(c.modal.empty());
-    verifyNothingShown(c);
+    check::VerifyNothingShown(c);
     QCOMPARE(c.closing.label, check::Waiting);
     check::VerifyEnded(c);
 }
@@ -286,7 +272,7 @@ void TestUpdateCheck::cancelWhileWaiting() {
     QCOMPARE(c.waiting.cancelCaption, "Cancel");
     QVERIFY(c.waiting.cancelShown);
     QCOMPARE(c.closing.label, check::Waiting);
-    verifyNothingShown(c);
+    check::VerifyNothingShown(c);
     check::VerifyEnded(c);
 }
 
@@ -327,7 +313,7 @@ void TestUpdateCheck::lateReplyAfterCancelHasNoEffect() {
     };
     QVERIFY(c.Run());
     c.Settle();
-    verifyNothingShown(c);
+    check::VerifyNothingShown(c);
     check::VerifyEnded(c);
 }
 
