@@ -22,7 +22,9 @@ std::unique_ptr<Quorvex::App> theApp;
 
 void initialize() {
     // Before any window exists, so that every window carries the icon and the
-    // desktop can match them to the program's desktop entry.
+    // desktop can match them to the program's desktop entry. Message boxes take
+    // their title from the display name.
+    QApplication::setApplicationDisplayName(QStringLiteral("Quorvex"));
     QApplication::setWindowIcon(QIcon(QStringLiteral(":/icons/quorvex.svg")));
     QGuiApplication::setDesktopFileName(QStringLiteral("quorvex"));
     fw::RegisterClass(Quorvex::Window1::RegisteredName);

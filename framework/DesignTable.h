@@ -115,7 +115,7 @@ inline constexpr const ControlClass *Rect = &classes::Rectangle, *Canv = &classe
                                     *Text = &classes::Label, *Tmr = &classes::Timer,
                                     *Area = &classes::TextArea, *Bar = &classes::ProgressBar,
                                     *Socket = &classes::HTTPSocket;
-inline constexpr qint32 None = NoIndex; // not an element of a control array
+inline constexpr qint32 None = NoIndex; // the index column's short name for NoIndex
 inline constexpr int L = 0, C = 1, R = 2, NoAlign = 0;
 inline constexpr TextType NoText = {};
 using fw::Action, fw::Error, fw::MouseDown, fw::Open, fw::PageReceived, fw::Paint;

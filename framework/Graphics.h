@@ -20,8 +20,10 @@ public:
     bool Bold = false;
     QColor ForeColor = Qt::black;
 
-    // Draws text with its baseline at y and its left edge at x. The program
-    // never wraps (a wrap width of 0) nor condenses its text, so neither is offered.
+    // Draws text with its baseline at y and its left edge at x. Text wider than
+    // a wrap width above 0 is wrapped at word boundaries below the first line,
+    // or, with condense, squeezed onto one line of that width. The program
+    // passes neither: its text is drawn on one line as it is.
     void DrawString(const QString& text, int x, int y, int wrapWidth = 0, bool condense = false);
     // Ends the page; later drawing goes to a new one.
     void NextPage();

@@ -17,7 +17,6 @@ int exitStatus = 0;
 
 void RuntimeInit(int& argc, char** argv) {
     qtApp = std::make_unique<QApplication>(argc, argv);
-    QApplication::setApplicationDisplayName(QStringLiteral("Quorvex"));
     // The program decides when to quit: closing its main window does.
     QApplication::setQuitOnLastWindowClosed(false);
 }

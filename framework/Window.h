@@ -62,7 +62,7 @@ public:
     Control* ControlByName(const QString& name) const;
     Control* ControlByNameIndex(const QString& name, int index) const;
     // The control of that name and class; a missing or mistyped one is a programming error.
-    template <class T> T* ControlAs(const QString& name, int index = NoIndexValue) const;
+    template <class T> T* ControlAs(const QString& name, qint32 index = NoIndex) const;
 
     void AddMenuHandler(const QString& itemName, std::function<bool()> handler);
     bool HasMenuHandler(const QString& itemName) const;
@@ -85,7 +85,6 @@ protected:
     virtual void Event_Close() {}
 
 private:
-    static constexpr int NoIndexValue = std::numeric_limits<int>::min();
     friend class WindowWidget;
     template <class W> friend W* SharedInstance();
     void ClosedByUser();
@@ -141,8 +140,8 @@ public:
     using std::runtime_error::runtime_error;
 };
 
-template <class T> T* Window::ControlAs(const QString& name, int index) const {
-    Control* c = index == NoIndexValue ? ControlByName(name) : ControlByNameIndex(name, index);
+template <class T> T* Window::ControlAs(const QString& name, qint32 index) const {
+    Control* c = index == NoIndex ? ControlByName(name) : ControlByNameIndex(name, index);
     T* typed = dynamic_cast<T*>(c);
     if (!typed)
         throw LookupError("window " + ClassName().toStdString() + " has no control '" +

@@ -278,6 +278,8 @@ void TestHelp::editItemsActOnTheTextArea() {
     choose(*help, "EditSelectAll");
     choose(*help, "EditClear");
     QCOMPARE(help->TextArea1()->Text(), QString());
+    // Deleting is not cutting: what the user copied is still there.
+    QCOMPARE(clipboard->text(), QString("Pasted words.  "));
 }
 
 // Without HideSelection the selection stays highlighted while the focus is elsewhere.

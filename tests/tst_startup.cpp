@@ -120,6 +120,10 @@ void TestStartup::windowsShowTheProgramIcon() {
             QVERIFY2(opaquePixels(image) > size * size / 2, qPrintable(QString::number(size)));
         }
     }
+    // Desktops that match windows to their entry by this name show its icon;
+    // message boxes take their title from the display name.
+    QCOMPARE(QGuiApplication::desktopFileName(), QString("quorvex"));
+    QCOMPARE(QGuiApplication::applicationDisplayName(), QString("Quorvex"));
 }
 
 void TestStartup::openEventResetsOnlyBestTimesAndStopFlag() {
